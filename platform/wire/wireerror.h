@@ -47,4 +47,12 @@ public:
     using WireError::WireError;
 };
 
+// A reply of the protocol whose values are not what the method gives (a text
+// where a number is due, a malformed table, a record of another class).
+class ReplyError : public WireError
+{
+public:
+    using WireError::WireError;
+};
+
 } // namespace wire
