@@ -51,6 +51,7 @@ void ProxyCall::in(OutInt64 o)
 json::array ProxyCall::execute(bool hasResult)
 {
     const std::string command = std::string("TServerMethods1.") + m_method;
+    m_resultPos = int(m_params.size());
     json::array values = m_session.call(command, std::move(m_params));
     const std::size_t expected = m_outs.size() + (hasResult ? 1 : 0);
     if (values.size() != expected)
@@ -59,13 +60,15 @@ json::array ProxyCall::execute(bool hasResult)
                 .arg(QLatin1String(m_method))
                 .arg(expected)
                 .arg(values.size()));
-    // Outs are validated before any is written, so a bad reply leaves them alone.
-    std::vector<qint64> outs;
     for (std::size_t i = 0; i < m_outs.size(); ++i)
-        outs.push_back(takeInt64(values[i], m_outs[i].first));
-    for (std::size_t i = 0; i < m_outs.size(); ++i)
-        *m_outs[i].second = outs[i];
+        m_outValues.push_back(takeInt64(values[i], m_outs[i].first));
     return values;
+}
+
+void ProxyCall::commitOuts()
+{
+    for (std::size_t i = 0; i < m_outs.size(); ++i)
+        *m_outs[i].second = m_outValues[i];
 }
 
 wire::ReplyError ProxyCall::malformed(int pos, const QString &what) const

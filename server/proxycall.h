@@ -46,11 +46,15 @@ public:
     // Executes the command; R is the method's result kind (void when none).
     template<class R> R result() &&
     {
+        // Out parameters are written only once the whole reply has been read.
         if constexpr (std::is_void_v<R>) {
             execute(false);
+            commitOuts();
         } else {
             const boost::json::array values = execute(true);
-            return take<R>(values.back(), int(m_params.size()));
+            R r = take<R>(values.back(), m_resultPos);
+            commitOuts();
+            return r;
         }
     }
 
@@ -71,6 +75,7 @@ private:
     }
 
     boost::json::array execute(bool hasResult);
+    void commitOuts();
 
     template<class R> R take(const boost::json::value &v, int pos)
     {
@@ -112,4 +117,6 @@ private:
     const char *m_method;
     boost::json::array m_params;
     std::vector<std::pair<int, qint64 *>> m_outs; // wire position, destination
+    std::vector<qint64> m_outValues;
+    int m_resultPos = 0;
 };

@@ -72,6 +72,8 @@ void WireSession::open()
     client->set_read_timeout(hs, hus);
     client->set_write_timeout(hs, hus);
     client->set_keep_alive(true);
+    // Headers and body go out as separate writes; without this each call waits for a delayed ACK.
+    client->set_tcp_nodelay(true);
 
     json::object req;
     req["protocol"] = protocolVersion;
