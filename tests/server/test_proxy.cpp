@@ -259,3 +259,35 @@ TEST(ProxyConnection, NullOrClosedConnectionIsRefused)
     }
     EXPECT_TRUE(server.calls.empty());
 }
+
+TEST_F(Proxy, TableResultsAreDecodedAndMalformedTablesAreErrors)
+{
+    server.reply(R"({"values":[{"columns":[{"name":"STOKNO","type":"int32"},{"name":"ADI","type":"string","size":60},)"
+                 R"({"name":"FIYAT","type":"double"}],"rows":[[1,"FREN BALATASI ÖN",412.5],[2,null,0]]}]})");
+    TServerMethods1Client proxy(&conn);
+    ResultTable *t = proxy.StokAraGetir(QStringLiteral("BALATA \"ÖN\""), kopya());
+    ASSERT_NE(t, nullptr);
+    ASSERT_EQ(t->columnCount(), 3);
+    EXPECT_EQ(t->column(1).name, QStringLiteral("ADI"));
+    EXPECT_EQ(t->column(2).type, ColumnType::Double);
+    ASSERT_EQ(t->rowCount(), 2);
+    EXPECT_EQ(t->asString(0, 1), QStringLiteral("FREN BALATASI ÖN"));
+    EXPECT_EQ(t->asDouble(0, 2), 412.5);
+    EXPECT_TRUE(t->isNull(1, 1));
+    const json::object call = server.lastCall();
+    EXPECT_EQ(call.at("params").as_array()[0], "BALATA \"ÖN\"");
+
+    const char *malformed[] = {
+        R"({"values":["tablo"]})",
+        R"({"values":[{"rows":[]}]})",
+        R"({"values":[{"columns":[{"name":"A","type":"int32"}],"rows":[[1,2]]}]})",
+        R"({"values":[{"columns":[{"name":"A","type":"int32"}],"rows":[["x"]]}]})",
+        R"({"values":[{"columns":[{"name":"A","type":"hex"}],"rows":[]}]})",
+    };
+    for (const char *body : malformed) {
+        server.reply(body);
+        EXPECT_THROW(proxy.TeslimVer(), wire::ReplyError) << body;
+    }
+    EXPECT_EQ(server.lastCall().at("params"), json::array());
+    EXPECT_EQ(t->rowCount(), 2); // earlier results stay valid
+}
