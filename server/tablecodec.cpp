@@ -1,0 +1,327 @@
+// The table form of docs/protocol.md. Decoding is the hot path of every list:
+// the cells go straight from the parsed JSON into the typed column storage.
+#include "server/resulttable.h"
+
+#include "server/resulttableimpl.h"
+
+#include <boost/json.hpp>
+
+#include <cmath>
+#include <limits>
+
+namespace json = boost::json;
+
+namespace {
+
+[[noreturn]] void bozuk(const QString &neden)
+{
+    throw TableError(QStringLiteral("Tablo paketi bozuk: %1").arg(neden).toStdString());
+}
+
+[[noreturn]] void hucreBozuk(size_t r, const TableColumn &k, const char *beklenen, const json::value &v)
+{
+    static const char *const adlar[] = { "null", "true/false", "tamsayı", "tamsayı", "sayı", "metin", "dizi", "nesne" };
+    const int tur = int(v.kind());
+    bozuk(QStringLiteral("%1. satır, \"%2\" sütunu: %3 bekleniyordu, %4 geldi")
+              .arg(r + 1)
+              .arg(k.def.name, QString::fromUtf8(beklenen), QString::fromUtf8(adlar[tur])));
+}
+
+QString qstr(json::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+int tamsayiUye(const json::object &o, json::string_view ad, size_t i)
+{
+    const json::value *v = o.if_contains(ad);
+    if (!v || v->is_null())
+        return 0;
+    if (v->is_int64() && v->get_int64() >= 0 && v->get_int64() <= std::numeric_limits<int>::max())
+        return int(v->get_int64());
+    if (v->is_uint64() && v->get_uint64() <= uint64_t(std::numeric_limits<int>::max()))
+        return int(v->get_uint64());
+    bozuk(QStringLiteral("%1. sütunun \"%2\" değeri eksi olmayan bir tamsayı değil").arg(i + 1).arg(qstr(ad)));
+}
+
+ColumnDef sutunTanimi(const json::value &v, size_t i)
+{
+    const json::object *o = v.if_object();
+    if (!o)
+        bozuk(QStringLiteral("%1. sütun bir nesne değil").arg(i + 1));
+    const json::value *ad = o->if_contains("name");
+    if (!ad || !ad->is_string() || ad->get_string().empty())
+        bozuk(QStringLiteral("%1. sütunun adı (\"name\") yok").arg(i + 1));
+    const json::value *tur = o->if_contains("type");
+    if (!tur || !tur->is_string())
+        bozuk(QStringLiteral("%1. sütunun (\"%2\") türü (\"type\") yok").arg(i + 1).arg(qstr(ad->get_string())));
+    const auto t = wire::columnTypeFromName(std::string_view(tur->get_string()));
+    if (!t)
+        bozuk(QStringLiteral("%1. sütunun (\"%2\") türü bilinmiyor: \"%3\"")
+                  .arg(i + 1)
+                  .arg(qstr(ad->get_string()), qstr(tur->get_string())));
+    ColumnDef d;
+    d.name = qstr(ad->get_string());
+    d.type = *t;
+    d.size = tamsayiUye(*o, "size", i);
+    d.precision = tamsayiUye(*o, "precision", i);
+    d.scale = tamsayiUye(*o, "scale", i);
+    return d;
+}
+
+// A whole number: an integer, or a number with no fraction (a writer may send 5 as 5E0).
+bool tamsayi(const json::value &v, int64_t *out)
+{
+    switch (v.kind()) {
+    case json::kind::int64:
+        *out = v.get_int64();
+        return true;
+    case json::kind::uint64:
+        *out = int64_t(v.get_uint64());
+        return v.get_uint64() <= uint64_t(std::numeric_limits<int64_t>::max());
+    case json::kind::double_: {
+        const double d = v.get_double();
+        *out = int64_t(d);
+        return d == std::trunc(d) && std::fabs(d) < 9.2e18;
+    }
+    default:
+        return false;
+    }
+}
+
+bool sayi(const json::value &v, double *out)
+{
+    switch (v.kind()) {
+    case json::kind::int64:
+        *out = double(v.get_int64());
+        return true;
+    case json::kind::uint64:
+        *out = double(v.get_uint64());
+        return true;
+    case json::kind::double_:
+        *out = v.get_double();
+        return std::isfinite(*out);
+    default:
+        return false;
+    }
+}
+
+void hucreOku(TableColumn &k, size_t r, const json::value &v)
+{
+    if (v.is_null()) {
+        k.markNull(int(r), true);
+        return;
+    }
+    int64_t n;
+    double x;
+    switch (k.storage) {
+    case TableColumn::Storage::Text:
+        if (!v.is_string())
+            hucreBozuk(r, k, "metin", v);
+        k.setUtf8(int(r), std::string_view(v.get_string()));
+        return;
+    case TableColumn::Storage::I32:
+        if (!tamsayi(v, &n) || n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
+            hucreBozuk(r, k, "32 bitlik tamsayı", v);
+        k.i32[r] = int32_t(n);
+        return;
+    case TableColumn::Storage::I64:
+        if (!tamsayi(v, &n))
+            hucreBozuk(r, k, "64 bitlik tamsayı", v);
+        k.i64[r] = n;
+        return;
+    case TableColumn::Storage::F64:
+        if (!sayi(v, &x))
+            hucreBozuk(r, k, "sonlu bir sayı", v);
+        k.f64[r] = x;
+        return;
+    case TableColumn::Storage::Fixed:
+        if (!sayi(v, &x) || !k.fixedFrom(x, &k.i64[r]))
+            hucreBozuk(r, k, "sabit ondalığa sığan bir sayı", v);
+        return;
+    case TableColumn::Storage::U8:
+        if (!v.is_bool())
+            hucreBozuk(r, k, "true/false", v);
+        k.u8[r] = v.get_bool();
+        return;
+    case TableColumn::Storage::Bin: {
+        if (!v.is_string())
+            hucreBozuk(r, k, "base64 metni", v);
+        const json::string &s = v.get_string();
+        const auto b = QByteArray::fromBase64Encoding(QByteArray::fromRawData(s.data(), qsizetype(s.size())),
+                                                      QByteArray::AbortOnBase64DecodingErrors);
+        if (b.decodingStatus != QByteArray::Base64DecodingStatus::Ok)
+            hucreBozuk(r, k, "geçerli bir base64 metni", v);
+        k.setBytes(int(r), b.decoded.constData(), size_t(b.decoded.size()));
+        return;
+    }
+    }
+}
+
+// Room for the texts of a column, judged from a sample of rows: UTF-8 bytes bound the UTF-16 units.
+void metinYeriAyir(TableColumn &k, size_t c, const json::array &satirlar)
+{
+    const size_t n = satirlar.size();
+    const size_t adim = std::max<size_t>(1, n / 256);
+    size_t bayt = 0, ornek = 0;
+    for (size_t r = 0; r < n; r += adim, ++ornek) {
+        const json::array *a = satirlar[r].if_array();
+        if (a && c < a->size() && (*a)[c].is_string())
+            bayt += (*a)[c].get_string().size();
+    }
+    if (ornek)
+        k.chars.reserve(size_t(double(bayt) / double(ornek) * double(n) * 1.1) + 64);
+}
+
+} // namespace
+
+ResultTable decodeTable(const json::value &v)
+{
+    const json::object *o = v.if_object();
+    if (!o)
+        bozuk(QStringLiteral("bir nesne bekleniyordu"));
+    const json::value *sutunlar = o->if_contains("columns");
+    if (!sutunlar || !sutunlar->is_array())
+        bozuk(QStringLiteral("sütun listesi (\"columns\") yok"));
+    const json::value *satirlarV = o->if_contains("rows");
+    if (!satirlarV || !satirlarV->is_array())
+        bozuk(QStringLiteral("satır listesi (\"rows\") yok"));
+    const json::array &satirlar = satirlarV->get_array();
+    if (satirlar.size() > size_t(std::numeric_limits<int>::max()))
+        bozuk(QStringLiteral("satır sayısı çok büyük"));
+
+    ResultTable t;
+    auto &d = *t.d;
+    const json::array &tanimlar = sutunlar->get_array();
+    d.cols.reserve(tanimlar.size());
+    for (size_t i = 0; i < tanimlar.size(); ++i) {
+        ColumnDef def = sutunTanimi(tanimlar[i], i);
+        if (t.columnIndex(def.name) >= 0)
+            bozuk(QStringLiteral("\"%1\" sütunu iki kez var").arg(def.name));
+        d.cols.emplace_back(std::move(def));
+    }
+    d.open = true;
+
+    const size_t n = satirlar.size(), sutun = d.cols.size();
+    for (size_t c = 0; c < sutun; ++c) {
+        TableColumn &k = d.cols[c];
+        k.resize(int(n));
+        std::fill(k.nulls.begin(), k.nulls.end(), 0); // the cells below mark their nulls
+        if (k.storage == TableColumn::Storage::Text)
+            metinYeriAyir(k, c, satirlar);
+    }
+    for (size_t r = 0; r < n; ++r) {
+        const json::array *satir = satirlar[r].if_array();
+        if (!satir)
+            bozuk(QStringLiteral("%1. satır bir dizi değil").arg(r + 1));
+        if (satir->size() != sutun)
+            bozuk(QStringLiteral("%1. satırda %2 hücre var, %3 bekleniyordu").arg(r + 1).arg(satir->size()).arg(sutun));
+        const json::value *hucre = satir->data();
+        for (size_t c = 0; c < sutun; ++c)
+            hucreOku(d.cols[c], r, hucre[c]);
+    }
+    d.rows = int(n);
+    d.cursor = n > 0 ? 0 : -1;
+    return t;
+}
+
+namespace {
+
+std::string utf8(QStringView s)
+{
+    std::string o;
+    o.reserve(size_t(s.size()));
+    for (qsizetype i = 0; i < s.size(); ++i) {
+        char32_t u = s[i].unicode();
+        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < s.size() && s[i + 1].isLowSurrogate())
+            u = QChar::surrogateToUcs4(char16_t(u), s[++i].unicode());
+        else if (u >= 0xD800 && u <= 0xDFFF)
+            u = 0xFFFD; // a lone surrogate
+        if (u < 0x80) {
+            o += char(u);
+        } else if (u < 0x800) {
+            o += char(0xC0 | (u >> 6));
+            o += char(0x80 | (u & 0x3F));
+        } else if (u < 0x10000) {
+            o += char(0xE0 | (u >> 12));
+            o += char(0x80 | ((u >> 6) & 0x3F));
+            o += char(0x80 | (u & 0x3F));
+        } else {
+            o += char(0xF0 | (u >> 18));
+            o += char(0x80 | ((u >> 12) & 0x3F));
+            o += char(0x80 | ((u >> 6) & 0x3F));
+            o += char(0x80 | (u & 0x3F));
+        }
+    }
+    return o;
+}
+
+// Whole numbers travel as integers (18, not 1.8E1); NaN and infinities, which
+// the protocol does not allow, as null.
+json::value sayiYaz(double d)
+{
+    if (!std::isfinite(d))
+        return nullptr;
+    if (d == std::trunc(d) && std::fabs(d) < 9007199254740992.0)
+        return json::value(int64_t(d));
+    return json::value(d);
+}
+
+json::value hucreYaz(const TableColumn &k, int r)
+{
+    if (k.isNull(r))
+        return nullptr;
+    const size_t i = size_t(r);
+    switch (k.storage) {
+    case TableColumn::Storage::Text:
+        return json::value(json::string(utf8(k.view(r))));
+    case TableColumn::Storage::I32:
+        return json::value(int64_t(k.i32[i]));
+    case TableColumn::Storage::I64:
+        return json::value(k.i64[i]);
+    case TableColumn::Storage::F64:
+        return sayiYaz(k.f64[i]);
+    case TableColumn::Storage::Fixed:
+        return sayiYaz(k.toDouble(r));
+    case TableColumn::Storage::U8:
+        return json::value(bool(k.u8[i]));
+    case TableColumn::Storage::Bin: {
+        const QByteArray b = k.toBytes(r).toBase64();
+        return json::value(json::string(json::string_view(b.constData(), size_t(b.size()))));
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+json::value encodeTable(const ResultTable &t)
+{
+    const auto &d = *t.d;
+    json::array sutunlar;
+    for (const TableColumn &k : d.cols) {
+        json::object s;
+        s["name"] = utf8(k.def.name);
+        s["type"] = json::string(wire::columnTypeName(k.def.type));
+        if (k.def.type == ColumnType::String)
+            s["size"] = k.def.size;
+        if (k.def.type == ColumnType::Bcd) {
+            s["precision"] = k.def.precision;
+            s["scale"] = k.def.scale;
+        }
+        sutunlar.push_back(std::move(s));
+    }
+    json::array satirlar;
+    satirlar.reserve(size_t(d.rows));
+    for (int r = 0; r < d.rows; ++r) {
+        json::array satir;
+        satir.reserve(d.cols.size());
+        for (const TableColumn &k : d.cols)
+            satir.push_back(hucreYaz(k, r));
+        satirlar.push_back(std::move(satir));
+    }
+    json::object o;
+    o["columns"] = std::move(sutunlar);
+    o["rows"] = std::move(satirlar);
+    return o;
+}
