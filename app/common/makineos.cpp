@@ -84,7 +84,7 @@ QString KullaniciAdiAl()
     std::vector<char> tampon(16384);
     passwd pw {};
     passwd *sonuc = nullptr;
-    if (getpwuid_r(geteuid(), &pw, tampon.data(), tampon.size(), &sonuc) != 0 || !sonuc || !sonuc->pw_name)
+    if (getpwuid_r(getuid(), &pw, tampon.data(), tampon.size(), &sonuc) != 0 || !sonuc || !sonuc->pw_name)
         return {};
     return makine::sinirliAd(QString::fromLocal8Bit(sonuc->pw_name));
 }
