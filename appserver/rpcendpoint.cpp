@@ -88,8 +88,9 @@ void rpcUclariniKur(httplib::Server &http, const YontemKatalogu &katalog, Storag
                   static const json::value yok;
                   const json::value *komut = o.if_contains("command");
                   const json::value *params = o.if_contains("params");
-                  res.set_content(katalog.cagir(komut ? *komut : yok, params ? *params : yok, storage, options),
-                                  jsonTuru);
+                  // Moved, not copied: a search reply can be megabytes.
+                  res.body = katalog.cagir(komut ? *komut : yok, params ? *params : yok, storage, options);
+                  res.set_header("Content-Type", jsonTuru);
               }));
 
     // Replies httplib makes on its own (too large a body, an unknown path) get the error form too.

@@ -82,8 +82,15 @@ bool tamsayiMi(const json::value &v, double lo, double hi, double &out)
 
 void Yanit::ayir()
 {
-    if (!m_degerler.empty())
+    if (!m_bos)
         m_degerler.push_back(',');
+    m_bos = false;
+}
+
+std::string Yanit::govde()
+{
+    m_degerler.append("]}");
+    return std::move(m_degerler);
 }
 
 void Yanit::ham(std::string_view j)

@@ -38,11 +38,13 @@ public:
     void mantik(bool b);
     void kayit(const boost::json::object &o);
     void akim(std::string_view bytes); // base64
-    std::string govde() const { return "{\"values\":[" + m_degerler + "]}"; }
+    // The reply body; the values are moved out.
+    std::string govde();
 
 private:
     void ayir();
-    std::string m_degerler;
+    std::string m_degerler = "{\"values\":[";
+    bool m_bos = true;
 };
 
 // One call's checked arguments and what its handler may use.
