@@ -3,8 +3,9 @@
 // method the client calls, parameters in wire order. A record argument is
 // consumed by the call; results (tables, records, streams) belong to the
 // proxy and stay valid until it is destroyed. Made for one operation on an
-// open connection, used by one thread.
+// open connection, used by one thread. Errors are the wire::WireError family.
 
+#include "platform/wire/wireerror.h"
 #include "server/records/baglantiu.h"
 #include "server/records/mobilstokunit.h"
 #include "server/resulttable.h"
