@@ -27,10 +27,41 @@ struct Rakamlar
     const char *son;
 };
 
+// a·10^d rounded half away from zero, exactly, while a·10^d < 2^52: there the
+// fraction of the rounded product p is exact and 0.5 is a multiple of p's ulp,
+// so only an exact 0.5 needs the product's rounding error to decide.
+bool olcekliYuvarla(double a, int d, double *n)
+{
+    const double olcek = onunKuvveti[d];
+    const double p = a * olcek;
+    if (!(p < 0x1p52))
+        return false;
+    const double hata = std::fma(a, olcek, -p); // a·olcek = p + hata exactly
+    double m = std::floor(p);
+    const double kesir = p - m;
+    if (kesir > 0.5 || (kesir == 0.5 && hata >= 0))
+        m += 1;
+    *n = m;
+    return true;
+}
+
 // The fixed form of a >= 0 with d decimals ("1234.57"), halves away from zero.
-// to_chars rounds correctly, ties to even; only a tie needs the carry by hand.
 Rakamlar rakamlar(double a, int d, char *ilk, char *sonSinir)
 {
+    double n;
+    if (olcekliYuvarla(a, d, &n)) {
+        char tam[24];
+        const int uzunluk = int(std::to_chars(tam, tam + sizeof tam, uint64_t(n)).ptr - tam);
+        const int dolgu = std::max(0, d + 1 - uzunluk);
+        char *o = std::copy_n(tam, uzunluk, std::fill_n(ilk, dolgu, '0'));
+        if (d > 0) { // the point goes in before the last d digits
+            std::copy_backward(o - d, o, o + 1);
+            *(o - d) = '.';
+            ++o;
+        }
+        return { ilk, o };
+    }
+    // Beyond that, to_chars rounds correctly with ties to even; only a tie needs the carry by hand.
     if (!yarimMi(a, d)) {
         char *e = std::to_chars(ilk, sonSinir, a, std::chars_format::fixed, d).ptr;
         return { ilk, e };
@@ -95,18 +126,9 @@ double ondalikYuvarla(double x, int basamak)
     const double a = std::fabs(x);
     if (a >= 0x1p52)
         return x; // already a whole number
-    const double olcek = onunKuvveti[d];
-    const double p = a * olcek;
     double r;
-    if (p < 0x1p52) {
-        // a·10^d = p + hata exactly; p's fraction is exact, and 0.5 is a multiple
-        // of p's ulp here, so only an exact 0.5 needs the error to decide.
-        const double hata = std::fma(a, olcek, -p);
-        double n = std::floor(p);
-        const double kesir = p - n;
-        if (kesir > 0.5 || (kesir == 0.5 && hata >= 0))
-            n += 1;
-        r = n / olcek;
+    if (olcekliYuvarla(a, d, &r)) {
+        r /= onunKuvveti[d];
     } else {
         char tampon[64];
         const Rakamlar k = rakamlar(a, d, tampon, tampon + sizeof tampon);
