@@ -106,45 +106,33 @@ bool sayi(const json::value &v, double *out)
     }
 }
 
-void hucreOku(TableColumn &k, size_t r, const json::value &v)
+using Depo = TableColumn::Storage;
+using Satirlar = std::vector<const json::value *>;
+
+template<Depo S> void hucreOku(TableColumn &k, size_t r, const json::value &v)
 {
-    if (v.is_null()) {
-        k.markNull(int(r), true);
-        return;
-    }
     int64_t n;
     double x;
-    switch (k.storage) {
-    case TableColumn::Storage::Text:
-        if (!v.is_string())
-            hucreBozuk(r, k, "metin", v);
-        k.setUtf8(int(r), std::string_view(v.get_string()));
-        return;
-    case TableColumn::Storage::I32:
+    if constexpr (S == Depo::I32) {
         if (!tamsayi(v, &n) || n < std::numeric_limits<int32_t>::min() || n > std::numeric_limits<int32_t>::max())
             hucreBozuk(r, k, "32 bitlik tamsayı", v);
         k.i32[r] = int32_t(n);
-        return;
-    case TableColumn::Storage::I64:
+    } else if constexpr (S == Depo::I64) {
         if (!tamsayi(v, &n))
             hucreBozuk(r, k, "64 bitlik tamsayı", v);
         k.i64[r] = n;
-        return;
-    case TableColumn::Storage::F64:
+    } else if constexpr (S == Depo::F64) {
         if (!sayi(v, &x))
             hucreBozuk(r, k, "sonlu bir sayı", v);
         k.f64[r] = x;
-        return;
-    case TableColumn::Storage::Fixed:
+    } else if constexpr (S == Depo::Fixed) {
         if (!sayi(v, &x) || !k.fixedFrom(x, &k.i64[r]))
             hucreBozuk(r, k, "sabit ondalığa sığan bir sayı", v);
-        return;
-    case TableColumn::Storage::U8:
+    } else if constexpr (S == Depo::U8) {
         if (!v.is_bool())
             hucreBozuk(r, k, "true/false", v);
         k.u8[r] = v.get_bool();
-        return;
-    case TableColumn::Storage::Bin: {
+    } else if constexpr (S == Depo::Bin) {
         if (!v.is_string())
             hucreBozuk(r, k, "base64 metni", v);
         const json::string &s = v.get_string();
@@ -153,24 +141,81 @@ void hucreOku(TableColumn &k, size_t r, const json::value &v)
         if (b.decodingStatus != QByteArray::Base64DecodingStatus::Ok)
             hucreBozuk(r, k, "geçerli bir base64 metni", v);
         k.setBytes(int(r), b.decoded.constData(), size_t(b.decoded.size()));
-        return;
-    }
     }
 }
 
-// Room for the texts of a column, judged from a sample of rows: UTF-8 bytes bound the UTF-16 units.
-void metinYeriAyir(TableColumn &k, size_t c, const json::array &satirlar)
+// Room for a column's texts, judged from a sample of rows; UTF-8 bytes bound UTF-16 units.
+void metinYeriAyir(TableColumn &k, const Satirlar &satirlar, size_t c)
 {
-    const size_t n = satirlar.size();
-    const size_t adim = std::max<size_t>(1, n / 256);
+    const size_t n = satirlar.size(), adim = std::max<size_t>(1, n / 256);
     size_t bayt = 0, ornek = 0;
-    for (size_t r = 0; r < n; r += adim, ++ornek) {
-        const json::array *a = satirlar[r].if_array();
-        if (a && c < a->size() && (*a)[c].is_string())
-            bayt += (*a)[c].get_string().size();
-    }
+    for (size_t r = 0; r < n; r += adim, ++ornek)
+        if (const json::string *s = satirlar[r][c].if_string())
+            bayt += s->size();
     if (ornek)
-        k.chars.reserve(size_t(double(bayt) / double(ornek) * double(n) * 1.1) + 64);
+        k.chars.reserve(size_t(double(bayt) / double(ornek) * double(n) * 1.05) + 16);
+}
+
+// A block of rows of one column: the type is decided once per block and the
+// column's storage is written front to back.
+template<Depo S> void sutunOku(TableColumn &k, const Satirlar &satirlar, size_t c, size_t bas, size_t son)
+{
+    for (size_t r = bas; r < son; ++r) {
+        const json::value &v = satirlar[r][c];
+        if (v.is_null()) {
+            k.markNull(int(r), true);
+        } else if constexpr (S == Depo::Text) {
+            const json::string *s = v.if_string();
+            if (!s)
+                hucreBozuk(r, k, "metin", v);
+            if (k.chars.n + s->size() > std::numeric_limits<uint32_t>::max())
+                k.fail(QStringLiteral("metinler sütuna sığmıyor"));
+            char16_t *p = k.chars.grow(s->size());
+            const size_t u = utf16From(std::string_view(*s), p);
+            k.chars.n -= s->size() - u;
+            k.off[r] = uint32_t(p - k.chars.data());
+            k.len[r] = uint32_t(u);
+        } else {
+            hucreOku<S>(k, r, v);
+        }
+    }
+}
+
+// Rows are read in blocks that stay in the cache while every column takes its
+// cells from them: row by row would scatter the writes over all the columns,
+// column by column would fetch every row from memory once per column.
+void bloklarOku(std::vector<TableColumn> &cols, const Satirlar &satirlar)
+{
+    constexpr size_t blok = 64;
+    for (size_t bas = 0; bas < satirlar.size(); bas += blok) {
+        const size_t son = std::min(satirlar.size(), bas + blok);
+        for (size_t c = 0; c < cols.size(); ++c) {
+            TableColumn &k = cols[c];
+            switch (k.storage) {
+            case Depo::Text:
+                sutunOku<Depo::Text>(k, satirlar, c, bas, son);
+                break;
+            case Depo::I32:
+                sutunOku<Depo::I32>(k, satirlar, c, bas, son);
+                break;
+            case Depo::I64:
+                sutunOku<Depo::I64>(k, satirlar, c, bas, son);
+                break;
+            case Depo::F64:
+                sutunOku<Depo::F64>(k, satirlar, c, bas, son);
+                break;
+            case Depo::Fixed:
+                sutunOku<Depo::Fixed>(k, satirlar, c, bas, son);
+                break;
+            case Depo::U8:
+                sutunOku<Depo::U8>(k, satirlar, c, bas, son);
+                break;
+            case Depo::Bin:
+                sutunOku<Depo::Bin>(k, satirlar, c, bas, son);
+                break;
+            }
+        }
+    }
 }
 
 } // namespace
@@ -203,23 +248,26 @@ ResultTable decodeTable(const json::value &v)
     d.open = true;
 
     const size_t n = satirlar.size(), sutun = d.cols.size();
-    for (size_t c = 0; c < sutun; ++c) {
-        TableColumn &k = d.cols[c];
-        k.resize(int(n));
-        std::fill(k.nulls.begin(), k.nulls.end(), 0); // the cells below mark their nulls
-        if (k.storage == TableColumn::Storage::Text)
-            metinYeriAyir(k, c, satirlar);
-    }
+    Satirlar satirVeri(n);
     for (size_t r = 0; r < n; ++r) {
         const json::array *satir = satirlar[r].if_array();
         if (!satir)
             bozuk(QStringLiteral("%1. satır bir dizi değil").arg(r + 1));
         if (satir->size() != sutun)
             bozuk(QStringLiteral("%1. satırda %2 hücre var, %3 bekleniyordu").arg(r + 1).arg(satir->size()).arg(sutun));
-        const json::value *hucre = satir->data();
-        for (size_t c = 0; c < sutun; ++c)
-            hucreOku(d.cols[c], r, hucre[c]);
+        satirVeri[r] = satir->data();
     }
+    for (size_t c = 0; c < sutun; ++c) {
+        TableColumn &k = d.cols[c];
+        k.resize(int(n));
+        std::fill(k.nulls.begin(), k.nulls.end(), 0); // the cells mark their nulls
+        if (k.storage == Depo::Text)
+            metinYeriAyir(k, satirVeri, c);
+    }
+    bloklarOku(d.cols, satirVeri);
+    for (TableColumn &k : d.cols)
+        if (k.chars.cap > k.chars.n + k.chars.n / 4 + 1024)
+            k.chars.shrink();
     d.rows = int(n);
     d.cursor = n > 0 ? 0 : -1;
     return t;

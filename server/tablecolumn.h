@@ -10,6 +10,10 @@
 #include <cstring>
 #include <string_view>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 class SayiBicimi;
 
 // Growable storage without value-initialisation: the decoder writes every unit.
@@ -32,6 +36,11 @@ template<class T> struct Arena
             std::memcpy(q.get(), p.get(), n * sizeof(T));
         p = std::move(q);
         cap = c;
+    }
+    void shrink()
+    {
+        Arena kopya(*this);
+        *this = std::move(kopya);
     }
     T *grow(size_t k)
     {
@@ -126,6 +135,56 @@ private:
     int m_rows = 0;
     std::unique_ptr<SayiBicimi> m_format;
 };
+
+// UTF-8 to UTF-16, never more units than bytes; a malformed sequence becomes U+FFFD.
+inline size_t utf16From(std::string_view s, char16_t *o)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(s.data());
+    const auto *e = p + s.size();
+    char16_t *const bas = o;
+    while (p < e) {
+#ifdef __SSE2__
+        // Runs of ASCII, 16 bytes at a time: the texts of a stock list are mostly codes.
+        while (e - p >= 16) {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+            if (_mm_movemask_epi8(b))
+                break;
+            const __m128i z = _mm_setzero_si128();
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o), _mm_unpacklo_epi8(b, z));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(o + 8), _mm_unpackhi_epi8(b, z));
+            p += 16;
+            o += 16;
+        }
+#endif
+        const unsigned c = *p;
+        if (c < 0x80) {
+            *o++ = char16_t(c);
+            ++p;
+            continue;
+        }
+        const int n = c >= 0xF8 ? 0 : c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
+        char32_t u = n == 4 ? c & 0x07 : n == 3 ? c & 0x0F : c & 0x1F;
+        bool iyi = n != 0 && e - p >= n;
+        for (int i = 1; iyi && i < n; ++i) {
+            iyi = (p[i] & 0xC0) == 0x80;
+            u = (u << 6) | (p[i] & 0x3F);
+        }
+        constexpr char32_t enAz[] = { 0, 0, 0x80, 0x800, 0x10000 };
+        if (!iyi || u < enAz[n] || u > 0x10FFFF || (u >= 0xD800 && u <= 0xDFFF)) {
+            *o++ = u'\uFFFD';
+            ++p;
+            continue;
+        }
+        if (u >= 0x10000) {
+            *o++ = char16_t(0xD800 + ((u - 0x10000) >> 10));
+            *o++ = char16_t(0xDC00 + ((u - 0x10000) & 0x3FF));
+        } else {
+            *o++ = char16_t(u);
+        }
+        p += n;
+    }
+    return size_t(o - bas);
+}
 
 // Days since 1899-12-30, the wire's date origin.
 QDate dateFromDays(int64_t days);

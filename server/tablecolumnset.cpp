@@ -12,44 +12,6 @@ namespace {
 
 constexpr size_t enFazlaBirim = std::numeric_limits<uint32_t>::max();
 
-// UTF-8 to UTF-16, never more units than bytes; a malformed sequence becomes U+FFFD.
-size_t utf16Yaz(std::string_view s, char16_t *o)
-{
-    const auto *p = reinterpret_cast<const unsigned char *>(s.data());
-    const auto *e = p + s.size();
-    char16_t *const bas = o;
-    while (p < e) {
-        const unsigned c = *p;
-        if (c < 0x80) {
-            *o++ = char16_t(c);
-            ++p;
-            continue;
-        }
-        const int n = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC0 ? 2 : 0;
-        char32_t u = n == 4 ? c & 0x07 : n == 3 ? c & 0x0F : c & 0x1F;
-        bool iyi = n != 0 && e - p >= n;
-        for (int i = 1; iyi && i < n; ++i) {
-            iyi = (p[i] & 0xC0) == 0x80;
-            u = (u << 6) | (p[i] & 0x3F);
-        }
-        const char32_t enAz[] = { 0, 0, 0x80, 0x800, 0x10000 };
-        iyi = iyi && u >= enAz[n] && u <= 0x10FFFF && (u < 0xD800 || u > 0xDFFF);
-        if (!iyi) {
-            *o++ = u'\uFFFD';
-            ++p;
-            continue;
-        }
-        if (u >= 0x10000) {
-            *o++ = char16_t(0xD800 + ((u - 0x10000) >> 10));
-            *o++ = char16_t(0xDC00 + ((u - 0x10000) & 0x3FF));
-        } else {
-            *o++ = char16_t(u);
-        }
-        p += n;
-    }
-    return size_t(o - bas);
-}
-
 bool metinMantik(QStringView s, bool *v)
 {
     const bool dogru = s.compare(u"true", Qt::CaseInsensitive) == 0 || s == u"1";
@@ -187,7 +149,7 @@ void TableColumn::setUtf8(int r, std::string_view s)
     if (storage != Storage::Text)
         return setString(r, QString::fromUtf8(s.data(), qsizetype(s.size())));
     char16_t *p = reserveText(r, s.size());
-    finishText(r, utf16Yaz(s, p));
+    finishText(r, utf16From(s, p));
 }
 
 void TableColumn::setInt(int r, qint64 v)
