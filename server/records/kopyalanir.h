@@ -6,4 +6,5 @@ template<class T>
 struct Kopyalanir
 {
     void Kopyala(const T &kaynak) { static_cast<T &>(*this) = kaynak; }
+    bool operator==(const Kopyalanir &) const = default;
 };
