@@ -73,10 +73,13 @@ void Server::start(const ServerOptions &options)
     d->rpc.set_keep_alive_timeout(options.keepAliveSeconds);
     d->rpc.set_read_timeout(60);
     d->rpc.set_write_timeout(60);
+    // Small replies must not wait for the peer's delayed acknowledgement.
+    d->rpc.set_tcp_nodelay(true);
     rpcUclariniKur(d->rpc, d->katalog, *d->storage, *d->sessions, d->options);
 
     d->web.new_task_queue = [] { return new httplib::ThreadPool(2); };
     d->web.set_keep_alive_timeout(options.keepAliveSeconds);
+    d->web.set_tcp_nodelay(true);
     d->web.Get("/ip.php", [](const httplib::Request &req, httplib::Response &res) {
         res.set_content(req.remote_addr, "text/plain");
     });
