@@ -7,6 +7,8 @@
 #include <boost/json.hpp>
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace json = boost::json;
 
 namespace {
@@ -131,7 +133,8 @@ TEST(ResultTable, EveryColumnTypeSurvivesEncodeAndDecode)
     EXPECT_TRUE(geri.asBool(0, 8));
     EXPECT_EQ(geri.asBytes(0, 9), bayt);
     // Wire form of the cells: dates as day numbers, bytes in base64.
-    const json::array &satir = json::parse(metin).at("rows").at(0).as_array();
+    const json::value yazilan = json::parse(metin);
+    const json::array &satir = yazilan.at("rows").at(0).as_array();
     EXPECT_EQ(satir.at(6), 45351);
     EXPECT_EQ(std::string(satir.at(9).as_string()), bayt.toBase64().toStdString());
 }
@@ -356,4 +359,36 @@ TEST(ResultTable, CursorAndControlsDisabledWithAListener)
     EXPECT_EQ(std::get<0>(k.olaylar[0]), C::Reset);
     t.enableControls(); // unbalanced: ignored
     EXPECT_EQ(k.olaylar.size(), 1u);
+}
+
+// Damaged packets either decode or throw TableError; nothing else escapes.
+TEST(ResultTable, RandomlyDamagedPacketsNeverEscapeAsOtherErrors)
+{
+    const std::string asil = R"({"columns":[{"name":"A","type":"int32"},{"name":"B","type":"string","size":5},
+        {"name":"C","type":"bcd","precision":18,"scale":2},{"name":"D","type":"bytes"},{"name":"E","type":"bool"},
+        {"name":"F","type":"datetime"}],"rows":[[1,"ÇĞ",2.5,"AAE=",true,45000.25],[null,"x",null,null,false,1]]})";
+    const char degisik[] = "0123456789-.,:[]{}\"aeAE=\\ \x80\xc3\xff";
+    std::mt19937 g(11);
+    int cozulen = 0, reddedilen = 0;
+    for (int i = 0; i < 5000; ++i) {
+        std::string m = asil;
+        for (int k = 0; k < 1 + int(g() % 3); ++k)
+            m[g() % m.size()] = degisik[g() % (sizeof degisik - 1)];
+        boost::system::error_code ec;
+        const json::value v = json::parse(m, ec);
+        if (ec)
+            continue;
+        try {
+            ResultTable t = decodeTable(v);
+            for (int r = 0; r < t.rowCount(); ++r)
+                for (int c = 0; c < t.columnCount(); ++c)
+                    (void)t.displayText(r, c);
+            (void)json::serialize(encodeTable(t));
+            ++cozulen;
+        } catch (const TableError &) {
+            ++reddedilen;
+        }
+    }
+    EXPECT_GT(cozulen, 0);
+    EXPECT_GT(reddedilen, 0);
 }
