@@ -27,7 +27,12 @@ CREATE TABLE stok(stokno INTEGER PRIMARY KEY, barkod TEXT NOT NULL, barkodno INT
   kdv REAL NOT NULL, listefiyat REAL NOT NULL, kampfiyat REAL NOT NULL, kampanya INTEGER NOT NULL,
   yeni INTEGER NOT NULL, durum INTEGER NOT NULL CHECK(durum BETWEEN 0 AND 5), resimno INTEGER REFERENCES resim(no),
   indsinif INTEGER NOT NULL, kalan REAL NOT NULL, alinansiparis REAL NOT NULL, verilensiparis REAL NOT NULL,
-  arama TEXT NOT NULL);
+  arama TEXT NOT NULL,
+  -- The item's fixed cells of a stock-list row, already in the reply's form:
+  -- a search then copies them instead of fetching and escaping 23 columns.
+  satir TEXT GENERATED ALWAYS AS (json_array(stokno, barkod, adi, marka, model, finishkod, oemno, oem1, oem2, oem3,
+    oem4, ureticikodu, digeradi, dpkod, pkod, birim, anagrup, ozelkod, barkodno, durum, resimno IS NOT NULL, yeni,
+    kampanya)) STORED);
 -- Substring search over the folded codes, barcode, name and OEM numbers. Without
 -- positions (detail=none) the index is half the size and twice as fast to build;
 -- a query asks for all its trigrams and then checks the substring itself.

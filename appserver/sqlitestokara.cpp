@@ -7,20 +7,21 @@
 
 #include <sqlite3.h>
 
+#include <stdexcept>
+
 namespace appserver {
 namespace {
 
 using wire::ColumnType;
 
-// Statement columns 0..22 are written as they come; the prices follow.
+// Statement column 0 holds the item's first 23 cells, already written (the
+// stored column satir); the prices of the customer follow.
 #define STOK_SECIM                                                                                                     \
-    "SELECT s.stokno, s.barkod, s.adi, s.marka, s.model, s.finishkod, s.oemno, s.oem1, s.oem2, s.oem3, s.oem4, "       \
-    "s.ureticikodu, s.digeradi, s.dpkod, s.pkod, s.birim, s.anagrup, s.ozelkod, s.barkodno, s.durum, "                 \
-    "s.resimno IS NOT NULL, s.yeni, s.kampanya, s.kdv, s.listefiyat, s.kampfiyat, "                                    \
+    "SELECT s.satir, s.kampanya, s.kdv, s.listefiyat, s.kampfiyat, "                                                   \
     "ifnull(i.ind1, 0), ifnull(i.ind2, 0), ifnull(i.ind3, 0), ifnull(i.ind4, 0), "                                     \
     "s.kalan, s.alinansiparis, s.verilensiparis "
 
-constexpr int dogrudan = 23;
+constexpr int hazirHucre = 23;
 
 const char *const aramaIndeksle
     = STOK_SECIM "FROM stok_ara JOIN stok s ON s.stokno = stok_ara.rowid "
@@ -103,15 +104,19 @@ std::string ftsIfadesi(const std::string &metin)
 void satirYaz(TableWriter &w, sqlite3_stmt *st)
 {
     w.beginRow();
-    w.fromStatement(st, 0, dogrudan);
-    const double kdv = sqlite3_column_double(st, 23);
-    const double liste = sqlite3_column_double(st, 24);
-    const double kamp = sqlite3_column_double(st, 25);
-    const bool kampanyali = sqlite3_column_int(st, 22) > 0;
+    const auto *hazir = reinterpret_cast<const char *>(sqlite3_column_text(st, 0));
+    const int boy = sqlite3_column_bytes(st, 0);
+    if (!hazir || boy < 2 || hazir[0] != '[' || hazir[boy - 1] != ']')
+        throw std::runtime_error("stok satırı bozuk");
+    w.preformatted(std::string_view(hazir + 1, size_t(boy - 2)), hazirHucre);
+    const bool kampanyali = sqlite3_column_int(st, 1) > 0;
+    const double kdv = sqlite3_column_double(st, 2);
+    const double liste = sqlite3_column_double(st, 3);
+    const double kamp = sqlite3_column_double(st, 4);
     Oranlar oranlar {};
     if (!kampanyali) // campaign prices are final
         for (int i = 0; i < 4; ++i)
-            oranlar[size_t(i)] = sqlite3_column_double(st, 26 + i);
+            oranlar[size_t(i)] = sqlite3_column_double(st, 5 + i);
     const double fiyat = kampanyali && kamp > 0 ? kamp : liste;
     const double net = ikiHane(indirimli(fiyat, oranlar));
     w.number(kdv);
@@ -123,7 +128,7 @@ void satirYaz(TableWriter &w, sqlite3_stmt *st)
     for (const double r : oranlar)
         w.number(r);
     w.text(indirimYazisi(oranlar));
-    w.fromStatement(st, 30, 3);
+    w.fromStatement(st, 9, 3);
     w.endRow();
 }
 

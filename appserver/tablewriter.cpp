@@ -115,6 +115,13 @@ void TableWriter::fromStatement(sqlite3_stmt *st, int first, int n)
         fromStatement(st, first + k);
 }
 
+void TableWriter::preformatted(std::string_view json, int cells)
+{
+    separator();
+    m_out.append(json);
+    m_cell += cells - 1;
+}
+
 std::string TableWriter::finish()
 {
     m_out.append("]}");

@@ -37,6 +37,9 @@ public:
     // Every remaining cell of the row from statement columns first..first+n-1.
     void fromStatement(sqlite3_stmt *st, int first, int n);
 
+    // `cells` cells already written as JSON, comma-separated, without brackets.
+    void preformatted(std::string_view json, int cells);
+
     int rowCount() const { return m_rows; }
     // Closes the table and hands over the text.
     std::string finish();
