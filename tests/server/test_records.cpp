@@ -44,19 +44,27 @@ TEST(Records, DefaultsOfTheOtherRecords)
 }
 
 // Every field set to a value other than its default survives a round trip.
-template<class T>
-void gidisDonus(const char *ad)
+template<class T> void gidisDonus(const char *ad)
 {
     T k;
     const QMetaObject &mo = T::staticMetaObject;
     for (int i = 0; i < mo.propertyCount(); ++i) {
         const QMetaProperty p = mo.property(i);
         switch (p.metaType().id()) {
-        case QMetaType::Int: p.writeOnGadget(&k, 1000 + i); break;
-        case QMetaType::Double: p.writeOnGadget(&k, 0.5 + i); break;
-        case QMetaType::Bool: p.writeOnGadget(&k, true); break;
-        case QMetaType::QString: p.writeOnGadget(&k, QStringLiteral("Değer ğüşİ \"%1\"").arg(i)); break;
-        default: break;
+        case QMetaType::Int:
+            p.writeOnGadget(&k, 1000 + i);
+            break;
+        case QMetaType::Double:
+            p.writeOnGadget(&k, 0.5 + i);
+            break;
+        case QMetaType::Bool:
+            p.writeOnGadget(&k, true);
+            break;
+        case QMetaType::QString:
+            p.writeOnGadget(&k, QStringLiteral("Değer ğüşİ \"%1\"").arg(i));
+            break;
+        default:
+            break;
         }
     }
     const std::string metin = json::serialize(kayit::yaz(k));
