@@ -29,8 +29,9 @@ TEST(AkisOku, ContentOnlyWhenTheLengthMatchesTheOutSize)
         b.seek(b.size()); // rewound by the helper
         const auto r = AkisOku(&b, k.boy);
         ASSERT_EQ(r.has_value(), k.content) << k.length << " " << k.boy;
-        if (r)
+        if (r) {
             EXPECT_EQ(*r, bytes);
+        }
     }
     EXPECT_FALSE(AkisOku(nullptr, 5));
 }
