@@ -4,6 +4,7 @@
 #include "appserver/sessionstore.h"
 #include "appserver/siparisyolu.h"
 #include "appserver/sqlitestorage.h"
+#include "appserver/websayfalari.h"
 #include "appserver/yontemkatalogu.h"
 
 #include <httplib.h>
@@ -83,6 +84,7 @@ void Server::start(const ServerOptions &options)
     d->web.Get("/ip.php", [](const httplib::Request &req, httplib::Response &res) {
         res.set_content(req.remote_addr, "text/plain");
     });
+    webSayfalariniKur(d->web);
 
     d->port = bagla(d->rpc, options.address, options.port);
     if (d->port < 0)
