@@ -2,6 +2,8 @@
 // Background calls: the work on a thread of the shared pool, the completion on
 // the thread that called Await (the UI thread), through its event loop.
 
+#include <QString>
+
 #include <functional>
 #include <memory>
 

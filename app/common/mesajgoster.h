@@ -10,7 +10,20 @@ class QWidget;
 enum MesajTuru : int { mtUyari = 0, mtHata = 1, mtBilgi = 2, mtSoru = 3 };
 
 // Buttons, numbered 0..11 in this order.
-enum class Dugme : int { Evet, Hayir, Tamam, Vazgec, Iptal, Tekrar, Atla, Tumu, TumuneHayir, TumuneEvet, Yardim, Kapat };
+enum class Dugme : int {
+    Evet,
+    Hayir,
+    Tamam,
+    Vazgec,
+    Iptal,
+    Tekrar,
+    Atla,
+    Tumu,
+    TumuneHayir,
+    TumuneEvet,
+    Yardim,
+    Kapat
+};
 
 // Shows the dialog modally, centred on its owner (the active window when null),
 // with the focused button first in the tab order; returns the pressed button
@@ -20,21 +33,25 @@ Dugme MesajGoster(const QString &metin, int tur, const QList<Dugme> &dugmeler, D
 // The four combinations the system uses.
 inline void HataGoster(const QString &metin, QWidget *sahip = nullptr)
 {
-    MesajGoster(metin, mtHata, {Dugme::Tamam}, Dugme::Tamam, sahip);
+    MesajGoster(metin, mtHata, { Dugme::Tamam }, Dugme::Tamam, sahip);
 }
 inline void UyariGoster(const QString &metin, QWidget *sahip = nullptr)
 {
-    MesajGoster(metin, mtUyari, {Dugme::Tamam}, Dugme::Tamam, sahip);
+    MesajGoster(metin, mtUyari, { Dugme::Tamam }, Dugme::Tamam, sahip);
 }
 inline void BilgiGoster(const QString &metin, QWidget *sahip = nullptr)
 {
-    MesajGoster(metin, mtBilgi, {Dugme::Tamam}, Dugme::Tamam, sahip);
+    MesajGoster(metin, mtBilgi, { Dugme::Tamam }, Dugme::Tamam, sahip);
 }
 // Yes/No; odak says which is focused (Evet for expected actions, Hayir before deletions).
 inline bool SoruSor(const QString &metin, Dugme odak, QWidget *sahip = nullptr)
 {
-    return MesajGoster(metin, mtSoru, {Dugme::Evet, Dugme::Hayir}, odak, sahip) == Dugme::Evet;
+    return MesajGoster(metin, mtSoru, { Dugme::Evet, Dugme::Hayir }, odak, sahip) == Dugme::Evet;
 }
 
 // The font size of message texts, set by the main window at creation.
 void setMesajYaziBoyu(int piksel);
+
+// Installs this dialog wherever the helpers below the screens need one (the
+// connection check's failure message); the application calls it at start.
+void MesajDiyaloguKur();
