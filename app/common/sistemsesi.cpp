@@ -4,6 +4,8 @@
 
 #include <canberra.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <mutex>
 #include <thread>
 
@@ -12,10 +14,28 @@ namespace {
 std::mutex kilit;
 std::function<void(const char *)> caliciIslevi;
 
+// Without a sound server or device the sound library would only print the
+// audio layer's complaints; there is nothing to play on anyway.
+bool sesSistemiVar()
+{
+    namespace fs = std::filesystem;
+    std::error_code hata;
+    if (std::getenv("PULSE_SERVER"))
+        return true;
+    if (const char *calisma = std::getenv("XDG_RUNTIME_DIR")) {
+        const fs::path kok(calisma);
+        if (fs::exists(kok / "pulse" / "native", hata) || fs::exists(kok / "pipewire-0", hata))
+            return true;
+    }
+    return fs::is_directory("/dev/snd", hata) && !fs::is_empty("/dev/snd", hata);
+}
+
 // Made once and kept for the life of the process; null when there is no sound system.
 ca_context *baglam()
 {
     static ca_context *ctx = [] {
+        if (!sesSistemiVar())
+            return static_cast<ca_context *>(nullptr);
         ca_context *c = nullptr;
         if (ca_context_create(&c) != CA_SUCCESS)
             return static_cast<ca_context *>(nullptr);

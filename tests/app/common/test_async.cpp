@@ -1,6 +1,7 @@
 // Background calls and hand-overs: which thread runs what, in which order.
 #include "app/common/async.h"
 #include "app/common/surec.h"
+#include "support/modalyanit.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -204,6 +205,14 @@ TEST_F(AsyncTest, EndedProcessInACompletionIsNoError)
     setSurecBitir({});
     EXPECT_FALSE(sonrasi);
     EXPECT_TRUE(raporlar.isEmpty());
+}
+
+TEST(GenelHataRaporu, ByDefaultAnErrorMessageWithTheText)
+{
+    ModalYanit yanit;
+    yanit.cevapla("Tamam", "Sepet okunamadı", "Hata");
+    Async([] { throw std::runtime_error("Sepet okunamadı"); })->Await([] {});
+    EXPECT_TRUE(yanit.bekle());
 }
 
 } // namespace

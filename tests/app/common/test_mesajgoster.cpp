@@ -1,10 +1,14 @@
 // The message dialog: captions, buttons, focus, font and sound, through the real box.
+#include "app/common/baglantikontrol.h"
 #include "app/common/mesajgoster.h"
 #include "app/common/sistemsesi.h"
+#include "server/connection.h"
 #include "support/modalyanit.h"
 
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTcpServer>
 
 #include <gtest/gtest.h>
 
@@ -139,6 +143,42 @@ TEST_F(MesajGosterTest, CentredOnItsOwner)
     });
     UyariGoster("Lütfen en az 3 harf girin", &sahip);
     EXPECT_TRUE(yanit.bekle());
+}
+
+} // namespace
+
+namespace {
+
+// Offscreen and in CI there is no sound system: the real path must neither wait nor fail.
+TEST(SistemSesi, RealSoundReturnsAtOnceWithoutASoundSystem)
+{
+    QElapsedTimer sure;
+    sure.start();
+    for (int tur : { int(mtUyari), int(mtHata), int(mtBilgi), int(mtSoru), 5 })
+        SistemSesiCal(tur);
+    EXPECT_LT(sure.elapsed(), 200);
+    QTest::qWait(300); // the players run on their own threads meanwhile
+}
+
+TEST(MesajDiyaloguKur, TheConnectionCheckSpeaksThroughTheDialog)
+{
+    QTcpServer bos; // a loopback port nobody listens on once it is closed
+    ASSERT_TRUE(bos.listen(QHostAddress::LocalHost));
+    const quint16 port = bos.serverPort();
+    bos.close();
+    Connection baglanti;
+    baglanti.setParam(QStringLiteral("HostName"), QStringLiteral("127.0.0.1"));
+    baglanti.setParam(QStringLiteral("Port"), QString::number(port));
+    baglantikontrol::setBekle([](std::chrono::milliseconds) {});
+    MesajDiyaloguKur();
+
+    ModalYanit yanit;
+    yanit.cevapla("Tamam", "Bağlantı Kurulamıyor Lütfen Tekrar Deneyin ...!", "Hata");
+    EXPECT_FALSE(BaglantiKontrol(baglanti, true));
+    EXPECT_TRUE(yanit.bekle());
+    EXPECT_EQ(yanit.gorulenler().size(), 1);
+    baglantikontrol::setBekle({});
+    baglantikontrol::setMesajGoster({});
 }
 
 } // namespace
