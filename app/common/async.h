@@ -16,7 +16,9 @@ public:
     // Starts the work and returns at once. The completion runs after the work,
     // on the calling thread, unless `sahip` (when given) is gone by then. An
     // error that escaped the work is raised again there after the completion
-    // and reaches the application's general error report.
+    // and reaches the application's general error report; so does one that
+    // escapes the completion, rather than the event loop. A test's SurecBitti
+    // is no error: the process has ended there.
     virtual void Await(std::function<void()> tamamlama, QObject *sahip = nullptr) = 0;
 };
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -82,6 +83,21 @@ TEST_F(MesajGosterTest, FocusedHayirHasInitialFocusAndIsReturned)
     EXPECT_TRUE(yanit.bekle());
 }
 
+TEST_F(MesajGosterTest, FocusedButtonComesFirstInTheTabOrder)
+{
+    QStringList sira;
+    ModalYanit yanit;
+    yanit.cevapla("Vazgeç", {}, {}, [&](QWidget *w) {
+        for (int i = 0; i < 3 && w->focusWidget(); ++i) {
+            sira << qobject_cast<QPushButton *>(w->focusWidget())->text();
+            QTest::keyClick(w->focusWidget(), Qt::Key_Tab);
+        }
+    });
+    MesajGoster("Sipariş silinsin mi ?", mtSoru, { Dugme::Evet, Dugme::Hayir, Dugme::Vazgec }, Dugme::Hayir);
+    EXPECT_TRUE(yanit.bekle());
+    EXPECT_EQ(sira, (QStringList { "Hayır", "Evet", "Vazgeç" }));
+}
+
 TEST_F(MesajGosterTest, FocusedEvetIsReturnedAsEvet)
 {
     ModalYanit yanit;
@@ -148,6 +164,34 @@ TEST_F(MesajGosterTest, CentredOnItsOwner)
 } // namespace
 
 namespace {
+
+// The helper itself must fail loudly, or every widget test built on it could pass blind.
+TEST(ModalYanit, FailsWhenTheExpectedDialogNeverCame)
+{
+    ModalYanit yanit(5, 2);
+    yanit.cevapla("Tamam", "Siparişiniz Gönderildi !");
+    const ::testing::AssertionResult sonuc = yanit.bekle(1000);
+    EXPECT_FALSE(sonuc);
+    EXPECT_THAT(sonuc.message(), ::testing::HasSubstr("görülmedi"));
+}
+
+TEST(ModalYanit, WrongTextOrAnUnexpectedDialogFailsAndNothingHangs)
+{
+    {
+        ModalYanit yanit;
+        yanit.cevapla("Tamam", "Siparişiniz Gönderildi !");
+        BilgiGoster("Başka bir şey");
+        EXPECT_FALSE(yanit.bekle());
+    }
+    {
+        ModalYanit yanit; // no answer scheduled: the dialog is closed and recorded
+        EXPECT_EQ(MesajGoster("Beklenmeyen", mtUyari, { Dugme::Evet, Dugme::Hayir }, Dugme::Evet), Dugme::Vazgec);
+        EXPECT_FALSE(yanit.bekle());
+        ASSERT_EQ(yanit.gorulenler().size(), 1);
+        EXPECT_EQ(yanit.gorulenler().front().metin, "Beklenmeyen");
+        EXPECT_EQ(yanit.gorulenler().front().baslik, "Uyarı");
+    }
+}
 
 // Offscreen and in CI there is no sound system: the real path must neither wait nor fail.
 TEST(SistemSesi, RealSoundReturnsAtOnceWithoutASoundSystem)
