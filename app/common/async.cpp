@@ -65,7 +65,7 @@ std::exception_ptr calistir(const std::function<void()> &f) noexcept
 void raporla(const std::exception_ptr &ep)
 {
     if (ep)
-        GenelHataRaporu(hataMetni(ep));
+        GenelHataRaporu(ep);
 }
 
 class TAwait : public IAwait
@@ -167,6 +167,12 @@ void GenelHataRaporu(const QString &metin)
     } catch (...) {
         // The last resort must not raise in its turn.
     }
+}
+
+void GenelHataRaporu(const std::exception_ptr &hata)
+{
+    if (hata)
+        GenelHataRaporu(hataMetni(hata));
 }
 
 void setGenelHataRaporu(std::function<void(const QString &)> rapor)

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <exception>
 #include <functional>
 #include <memory>
 
@@ -34,4 +35,6 @@ void AyriThreaddeCalistir(std::function<void()> is);
 
 // The application's general error report (a message box with the text); replaceable for tests.
 void GenelHataRaporu(const QString &metin);
+// The same for a caught error: its what() text, or a Turkish text for unknown errors.
+void GenelHataRaporu(const std::exception_ptr &hata);
 void setGenelHataRaporu(std::function<void(const QString &)> rapor);

@@ -31,8 +31,19 @@ void SekmeYukleme::baslat()
         m_gosterge->baslat();
     if (m_izgara)
         m_izgara->setEnabled(false);
-    if (m_adimlar.hazirla)
-        m_adimlar.hazirla();
+    try {
+        if (m_adimlar.hazirla)
+            m_adimlar.hazirla();
+    } catch (...) {
+        // Called from a UI event: the error must not reach the event loop, nor leave the tab disabled.
+        if (m_izgara)
+            m_izgara->setEnabled(true);
+        if (m_gosterge)
+            m_gosterge->durdur();
+        m_yukleniyor = m_yeniden = false;
+        GenelHataRaporu(std::current_exception());
+        return;
+    }
 
     // The closure record: the worker writes `hata`, the completion reads it after the work.
     auto hata = std::make_shared<bool>(false);

@@ -141,6 +141,23 @@ TEST_F(SekmeYuklemeTest, EscapedErrorRestoresControlsAndReachesTheGeneralReport)
     EXPECT_TRUE(yanit.gorulenler().isEmpty());
 }
 
+TEST_F(SekmeYuklemeTest, FailedPreparationRestoresAtOnceAndFetchesNothing)
+{
+    QStringList raporlar;
+    setGenelHataRaporu([&](const QString &m) { raporlar << m; });
+    auto a = adimlar();
+    a.hazirla = [] { throw std::runtime_error("Izgara hazırlanamadı"); };
+    SekmeYukleme yukleme(gosterge, izgara, a);
+    yukleme.Yukle();
+    setGenelHataRaporu({});
+    EXPECT_EQ(raporlar, QStringList { "Izgara hazırlanamadı" });
+    EXPECT_FALSE(yukleme.yukleniyor());
+    EXPECT_TRUE(izgara->isEnabled());
+    EXPECT_FALSE(gosterge->isVisible());
+    QTest::qWait(20);
+    EXPECT_EQ(getirilen.load(), 0);
+}
+
 TEST_F(SekmeYuklemeTest, DestroyedDuringTheLoadSkipsItsCompletion)
 {
     auto *yukleme = new SekmeYukleme(gosterge, izgara, adimlar());
