@@ -1,5 +1,6 @@
 #include "app/common/mesajgoster.h"
 
+#include "app/common/async.h"
 #include "app/common/baglantikontrol.h"
 #include "app/common/sistemsesi.h"
 
@@ -7,6 +8,7 @@
 #include <QHash>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QThread>
 
 #include <atomic>
 
@@ -66,6 +68,12 @@ QMessageBox::Icon simge(int tur)
 
 Dugme MesajGoster(const QString &metin, int tur, const QList<Dugme> &dugmeler, Dugme odak, QWidget *sahip)
 {
+    if (QCoreApplication::instance() && QThread::currentThread() != QCoreApplication::instance()->thread()) {
+        // A worker must not build widgets: the dialog runs on the UI thread while the worker waits.
+        Dugme sonuc = Dugme::Vazgec;
+        UIdaCalistir([&] { sonuc = MesajGoster(metin, tur, dugmeler, odak, sahip); });
+        return sonuc;
+    }
     if (!sahip)
         sahip = QApplication::activeWindow();
     // Made for one use; a parent centres it on its owner.

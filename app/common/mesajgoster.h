@@ -27,7 +27,8 @@ enum class Dugme : int {
 
 // Shows the dialog modally, centred on its owner (the active window when null),
 // with the focused button first in the tab order; returns the pressed button
-// (Dugme::Vazgec when the dialog is closed without one). UI thread only.
+// (Dugme::Vazgec when the dialog is closed without one). Called from a worker,
+// it runs on the UI thread through the synchronous hand-over.
 Dugme MesajGoster(const QString &metin, int tur, const QList<Dugme> &dugmeler, Dugme odak, QWidget *sahip = nullptr);
 
 // The four combinations the system uses.

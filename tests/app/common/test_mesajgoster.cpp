@@ -9,6 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTcpServer>
+#include <QThread>
+
+#include <atomic>
+#include <thread>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -96,6 +100,24 @@ TEST_F(MesajGosterTest, FocusedButtonComesFirstInTheTabOrder)
     MesajGoster("Sipariş silinsin mi ?", mtSoru, { Dugme::Evet, Dugme::Hayir, Dugme::Vazgec }, Dugme::Hayir);
     EXPECT_TRUE(yanit.bekle());
     EXPECT_EQ(sira, (QStringList { "Hayır", "Evet", "Vazgeç" }));
+}
+
+TEST_F(MesajGosterTest, FromAWorkerTheDialogRunsOnTheUiThreadAndTheWorkerWaits)
+{
+    QThread *diyalogThreadi = nullptr;
+    ModalYanit yanit;
+    yanit.cevapla("Evet", "Devam edilsin mi", "Soru", [&](QWidget *w) { diyalogThreadi = w->thread(); });
+    std::atomic<bool> bitti { false };
+    std::atomic<bool> cevap { false };
+    std::thread isci([&] {
+        cevap = SoruSor("Devam edilsin mi ?", Dugme::Hayir);
+        bitti = true;
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return bitti.load(); }, 5000));
+    isci.join();
+    EXPECT_TRUE(yanit.bekle());
+    EXPECT_TRUE(cevap.load());
+    EXPECT_EQ(diyalogThreadi, QCoreApplication::instance()->thread());
 }
 
 TEST_F(MesajGosterTest, FocusedEvetIsReturnedAsEvet)
