@@ -137,6 +137,21 @@ TEST_F(DosyaIndirAyni, AFailedAnswerIsReportedAndNothingIsStarted)
     }
 }
 
+TEST(DosyaIndirIlerleme, WithoutAnnouncedLengthNothingChangesElseTheTextAndBarFollow)
+{
+    Tdosyaindir d(nullptr, 7);
+    d.NetHTTPClient1ReceiveData(0, 4096);
+    EXPECT_TRUE(d.bilgi->text().isEmpty());
+    EXPECT_EQ(d.ProgressBar1->value(), -1);
+    d.NetHTTPClient1ReceiveData(4 * 1024 * 1024, 1024 * 1024);
+    const QLocale y;
+    EXPECT_EQ(d.bilgi->text(),
+              QStringLiteral("Bilgi: %") + y.toString(25.0, 'f', 2) + QStringLiteral("  İndirilen: ")
+                  + y.toString(1.0, 'f', 2) + QLatin1Char('/') + y.toString(4.0, 'f', 2) + QStringLiteral(" Mb"));
+    EXPECT_EQ(d.ProgressBar1->maximum(), 4 * 1024 * 1024);
+    EXPECT_EQ(d.ProgressBar1->value(), 1024 * 1024);
+}
+
 class DosyaIndirYeniSurum : public DosyaIndir
 {
 protected:
