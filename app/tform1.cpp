@@ -4,7 +4,6 @@
 #include "app/common/makine.h"
 #include "app/common/mesajgoster.h"
 #include "app/common/surec.h"
-#include "app/gorunum.h"
 #include "app/tgirisform.h"
 #include "promo/sekmerozeti.h"
 
@@ -109,6 +108,9 @@ void TForm1::AnaBilgiAl(const QPointer<TForm1> &pencere)
         pencere->cariadilbl->setText(b.FCariAdi);
         pencere->saticilbl->setText(b.FSaticiAdi + QStringLiteral(" Telefonu: ") + b.FSaticiTelefon
                                     + QStringLiteral(" email: ") + b.FSaticiMail);
+        // On a narrow screen the line is cut; the tooltips keep it readable.
+        for (QLabel *l : { pencere->kullanicilbl, pencere->cariadilbl, pencere->saticilbl })
+            l->setToolTip(l->text());
     });
 }
 
