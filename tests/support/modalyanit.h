@@ -73,7 +73,7 @@ public:
         return ::testing::AssertionSuccess();
     }
 
-    static QString metniOf(QWidget *w)
+    static QString metni(QWidget *w)
     {
         if (auto *kutu = qobject_cast<QMessageBox *>(w))
             return kutu->text();
@@ -108,7 +108,7 @@ private:
             return;
         }
         m_son = w;
-        Gorulen g { w->windowTitle(), metniOf(w), {}, {} };
+        Gorulen g { w->windowTitle(), metni(w), {}, {} };
         if (m_bekleyen.isEmpty()) {
             g.sorun = QStringLiteral("beklenmeyen diyalog");
             kapat(w);
