@@ -184,9 +184,11 @@ TEST_F(TForm1Test, AdaptsToTheUserKind)
         EXPECT_EQ(w.R1->isVisible(), d.raporlar) << d.tip;
         const int k = w.sPageControl1->indexOf(w.skampanyali);
         EXPECT_EQ(w.sPageControl1->isTabVisible(k), d.kampanyaSekmesi) << d.tip;
-        for (int i = 0; i < w.sPageControl1->count(); ++i)
-            if (i != k)
+        for (int i = 0; i < w.sPageControl1->count(); ++i) {
+            if (i != k) {
                 EXPECT_TRUE(w.sPageControl1->isTabVisible(i)) << d.tip << " tab " << i;
+            }
+        }
         pencere.reset();
     }
 }
@@ -259,7 +261,7 @@ TEST_F(TForm1Test, SearchFieldTakesFocusAndShowsUpperCase)
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     EXPECT_TRUE(QTest::qWaitFor([&w] { return w.araedit->hasFocus(); }, 2000));
     QTest::keyClicks(w.araedit, "fren bal");
-    for (const QString ch : { QStringLiteral("ş"), QStringLiteral("ı"), QStringLiteral("i") }) {
+    for (const QString &ch : { QStringLiteral("ş"), QStringLiteral("ı"), QStringLiteral("i") }) {
         QTest::sendKeyEvent(QTest::Press, w.araedit, Qt::Key_unknown, ch, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, w.araedit, Qt::Key_unknown, ch, Qt::NoModifier);
     }

@@ -33,8 +33,9 @@ TEST(Tformistekyeni, ShowsThePageOfItsAddress)
     const QString adres = sayfaYaz(dir);
     ASSERT_FALSE(adres.isEmpty());
     Tformistekyeni pencere;
-    if (::geteuid() == 0)
+    if (::geteuid() == 0) {
         EXPECT_EQ(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), "1");
+    }
     QSignalSpy bitti(pencere.sitem, &QWebEngineView::loadFinished);
     QSignalSpy coktu(pencere.sitem->page(), &QWebEnginePage::renderProcessTerminated);
     pencere.show();
