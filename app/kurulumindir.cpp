@@ -2,29 +2,9 @@
 
 #include "app/webkoku.h"
 
+#include "platform/wire/replyparse.h"
+
 #include <httplib.h>
-
-namespace {
-
-QString hataMetni(httplib::Error e)
-{
-    switch (e) {
-    case httplib::Error::Connection:
-        return QStringLiteral("Sunucuya bağlanılamadı");
-    case httplib::Error::ConnectionTimeout:
-        return QStringLiteral("Bağlantı zaman aşımına uğradı");
-    case httplib::Error::Read:
-        return QStringLiteral("Sunucudan veri okunamadı");
-    case httplib::Error::Write:
-        return QStringLiteral("Sunucuya istek gönderilemedi");
-    case httplib::Error::ExceedRedirectCount:
-        return QStringLiteral("Çok fazla yönlendirme");
-    default:
-        return QStringLiteral("İndirme başarısız (%1)").arg(QString::fromStdString(httplib::to_string(e)));
-    }
-}
-
-} // namespace
 
 IndirmeSonucu KurulumIndir(const QString &adres, const std::function<void(qint64, qint64)> &ilerleme)
 {
@@ -51,7 +31,7 @@ IndirmeSonucu KurulumIndir(const QString &adres, const std::function<void(qint64
 
     IndirmeSonucu s;
     if (!r) {
-        s.hata = hataMetni(r.error());
+        s.hata = wire::failureText(r.error());
         return s;
     }
     // Only the setup program itself may be started: an error page or a cut-off

@@ -8,25 +8,27 @@ namespace json = boost::json;
 
 namespace wire {
 
-namespace {
-
 QString failureText(httplib::Error e)
 {
     switch (e) {
     case httplib::Error::Connection:
-        return QStringLiteral("sunucuya bağlanılamadı");
+        return QStringLiteral("Sunucuya bağlanılamadı");
     case httplib::Error::ConnectionTimeout:
-        return QStringLiteral("bağlantı zaman aşımına uğradı");
+        return QStringLiteral("Bağlantı zaman aşımına uğradı");
     case httplib::Error::Read:
-        return QStringLiteral("yanıt alınamadı (zaman aşımı veya bağlantı koptu)");
+        return QStringLiteral("Yanıt alınamadı (zaman aşımı veya bağlantı koptu)");
     case httplib::Error::Write:
-        return QStringLiteral("istek gönderilemedi");
+        return QStringLiteral("İstek gönderilemedi");
     case httplib::Error::Canceled:
-        return QStringLiteral("istek iptal edildi");
+        return QStringLiteral("İstek iptal edildi");
+    case httplib::Error::ExceedRedirectCount:
+        return QStringLiteral("Çok fazla yönlendirme");
     default:
-        return QStringLiteral("iletişim hatası (%1)").arg(QString::fromStdString(httplib::to_string(e)));
+        return QStringLiteral("İletişim hatası (%1)").arg(QString::fromStdString(httplib::to_string(e)));
     }
 }
+
+namespace {
 
 QString utf8(json::string_view s)
 {
