@@ -45,10 +45,10 @@ void GirisArkaPlan::paintEvent(QPaintEvent *)
     zemin.setColorAt(1.0, QColor(206, 216, 230));
     p.fillRect(r, zemin);
 
-    // A road sweeping across the upper half.
+    // A road sweeping across the upper half, below the product lines.
     QPainterPath yol;
-    yol.moveTo(0, r.height() * 0.50);
-    yol.cubicTo(r.width() * 0.35, r.height() * 0.36, r.width() * 0.65, r.height() * 0.50, r.width(), r.height() * 0.40);
+    yol.moveTo(0, r.height() * 0.52);
+    yol.cubicTo(r.width() * 0.35, r.height() * 0.44, r.width() * 0.65, r.height() * 0.54, r.width(), r.height() * 0.47);
     p.setPen(QPen(QColor(255, 255, 255, 60), 14));
     p.drawPath(yol);
     p.setPen(QPen(QColor(255, 196, 64, 170), 2, Qt::DashLine));

@@ -28,7 +28,8 @@ TForm1::GirisAdimi &girisAdimi()
 
 bool tgirisformIleGiris(TForm1 *pencere)
 {
-    Tgirisform giris(pencere);
+    // Owned by no window: the main window is still hidden, and the login keeps a taskbar entry of its own.
+    Tgirisform giris(nullptr);
     giris.bagim = &pencere->bagc;
     giris.Bilgim = &pencere->sbilgi;
     return giris.exec() == QDialog::Accepted;

@@ -21,12 +21,29 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyleFactory>
 #include <QUrl>
 #include <QValidator>
 
 namespace {
+
+// Masks the password with "*" whatever the platform's style prefers; a style
+// sheet cannot set the mask character in this Qt version.
+class YildizliSifre : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                  QStyleHintReturn *returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 std::function<bool(Tgirisform &)> cariSecimi;
 std::function<void(const QString &, const QString &)> istekFormu;
@@ -83,7 +100,9 @@ Tgirisform::Tgirisform(QWidget *parent)
     etiket(QStringLiteral("Şifre:"), QRect(36, 366, 100, 24), this);
     sifre = alan("sifre", QRect(140, 366, 190, 26), this);
     sifre->setEchoMode(QLineEdit::Password);
-    sifre->setStyleSheet(QStringLiteral("lineedit-password-character: 42;")); // "*"
+    auto *maske = new YildizliSifre(QStyleFactory::create(QApplication::style()->name()));
+    maske->setParent(sifre);
+    sifre->setStyle(maske);
     benihatirla = new QCheckBox(QStringLiteral("Beni hatırla"), this);
     benihatirla->setObjectName(QStringLiteral("benihatirla"));
     benihatirla->setGeometry(140, 400, 190, 22);

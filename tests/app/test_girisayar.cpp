@@ -125,6 +125,7 @@ TEST_F(GirisAyar, DialogShowsItsControlsAndTypesInUpperCase)
     EXPECT_EQ(giris.adi->text(), QStringLiteral("BAYIŞI"));
     QTest::keyClicks(giris.findChild<QLineEdit *>("sifre"), "ab1");
     EXPECT_EQ(giris.sifre->text(), QStringLiteral("AB1"));
+    EXPECT_EQ(giris.sifre->displayText(), QStringLiteral("***"));
 }
 
 TEST_F(GirisAyar, EnterInAnEmptyFieldWarnsAndKeepsTheFocus)
