@@ -122,30 +122,41 @@ void TableColumn::fail(const QString &why) const
     throw TableError(QStringLiteral("\"%1\" sütunu: %2").arg(def.name, why).toStdString());
 }
 
+namespace {
+
+// The per-cell vectors a column of this storage uses, handed one by one to f.
+template<class F> void cellVectors(TableColumn &c, F &&f)
+{
+    using S = TableColumn::Storage;
+    switch (c.storage) {
+    case S::I32:
+        f(c.i32);
+        break;
+    case S::I64:
+    case S::Fixed:
+        f(c.i64);
+        break;
+    case S::F64:
+        f(c.f64);
+        break;
+    case S::U8:
+        f(c.u8);
+        break;
+    case S::Text:
+    case S::Bin:
+        f(c.off);
+        f(c.len);
+        break;
+    }
+}
+
+} // namespace
+
 void TableColumn::reserve(int rows)
 {
     const size_t n = size_t(rows);
     nulls.reserve((n + 63) / 64);
-    switch (storage) {
-    case Storage::I32:
-        i32.reserve(n);
-        break;
-    case Storage::I64:
-    case Storage::Fixed:
-        i64.reserve(n);
-        break;
-    case Storage::F64:
-        f64.reserve(n);
-        break;
-    case Storage::U8:
-        u8.reserve(n);
-        break;
-    case Storage::Text:
-    case Storage::Bin:
-        off.reserve(n);
-        len.reserve(n);
-        break;
-    }
+    cellVectors(*this, [n](auto &v) { v.reserve(n); });
 }
 
 void TableColumn::resize(int rows)
@@ -162,26 +173,7 @@ void TableColumn::resize(int rows)
             markNull(r, true);
         }
     }
-    switch (storage) {
-    case Storage::I32:
-        i32.resize(n);
-        break;
-    case Storage::I64:
-    case Storage::Fixed:
-        i64.resize(n);
-        break;
-    case Storage::F64:
-        f64.resize(n);
-        break;
-    case Storage::U8:
-        u8.resize(n);
-        break;
-    case Storage::Text:
-    case Storage::Bin:
-        off.resize(n);
-        len.resize(n);
-        break;
-    }
+    cellVectors(*this, [n](auto &v) { v.resize(n); });
     m_rows = rows;
 }
 
