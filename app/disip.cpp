@@ -1,6 +1,6 @@
 #include "app/disip.h"
 
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 
 #include <httplib.h>
 

@@ -1,6 +1,6 @@
 #include "app/kurulumindir.h"
 
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 
 #include "platform/wire/replyparse.h"
 

@@ -5,7 +5,7 @@
 #include "app/girisbilgisi.h"
 #include "app/kurulumindir.h"
 #include "app/surecsiniri.h"
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 
 #include <QCloseEvent>
 #include <QDir>

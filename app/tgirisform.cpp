@@ -9,7 +9,7 @@
 #include "app/girisbilgisi.h"
 #include "app/surecsiniri.h"
 #include "app/tdosyaindir.h"
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 #include "platform/mesgulgosterge.h"
 #include "promo/tformistekyeni.h"
 #include "server/connection.h"

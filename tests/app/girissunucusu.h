@@ -8,7 +8,7 @@
 #include "app/common/makine.h"
 #include "app/common/surec.h"
 #include "app/disip.h"
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 #include "server/connection.h"
 #include "server/records/baglantiu.h"
 #include "support/serverprocess.h"

@@ -1,7 +1,7 @@
 // The login's decision in its order, and the public-address retries.
 #include "app/disip.h"
 #include "app/girisbilgisi.h"
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 
 #include <QHostAddress>
 #include <QTcpServer>

@@ -1,4 +1,4 @@
-#include "app/webkoku.h"
+#include "app/common/webkoku.h"
 
 #include <deployment.h>
 
