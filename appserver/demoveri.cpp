@@ -8,6 +8,8 @@
 #include <SQLiteCpp/Statement.h>
 #include <SQLiteCpp/Transaction.h>
 
+#include <QDate>
+
 #include <filesystem>
 
 namespace appserver {
@@ -120,6 +122,39 @@ void resimlerYaz(SQLite::Database &db, const std::vector<std::string> &resimler)
     }
 }
 
+// Open invoices, due 30 days after issue, dated relative to the day of seeding.
+// Every customer has one that is not due yet; customers 1, 4, 7, ... also owe
+// past the due date. Customer 1 (BAYI3): 8.420,50 due 45 days ago and 3.925,17
+// due 12 days ago. Customer 2 (BAYI4) has a settled invoice past its date too.
+void acikFaturalarYaz(SQLite::Database &db)
+{
+    const int bugun = int(QDate(1899, 12, 30).daysTo(QDate::currentDate()));
+    SQLite::Statement st(db, "INSERT INTO acik_fatura(carino, belgeno, tarih, vade, kalan) VALUES(?1, ?2, ?3, ?4, ?5)");
+    int belge = 0;
+    const auto yaz = [&](int carino, int vade, double kalan) {
+        char no[16];
+        std::snprintf(no, sizeof no, "FTR%06d", ++belge);
+        st.bind(1, carino);
+        st.bind(2, no);
+        st.bind(3, vade - 30);
+        st.bind(4, vade);
+        st.bind(5, kalan);
+        st.exec();
+        st.reset();
+    };
+    for (int n = 1; n <= cariSayisi; ++n) {
+        yaz(n, bugun + 10 + n % 20, 500 + (n * 389) % 4000 + (n % 100) / 100.0);
+        if (n == 1) {
+            yaz(n, bugun - 45, 8420.50);
+            yaz(n, bugun - 12, 3925.17);
+        } else if (n == 2) {
+            yaz(n, bugun - 60, 0);
+        } else if (n % 3 == 1) {
+            yaz(n, bugun - 5 - (n * 13) % 90, 1000 + (n * 7919) % 20000 + (n % 100) / 100.0);
+        }
+    }
+}
+
 } // namespace
 
 void demoVeriKur(const SeedOptions &o)
@@ -139,6 +174,7 @@ void demoVeriKur(const SeedOptions &o)
         kullanicilarYaz(db);
         indirimlerYaz(db);
         demoStokYaz(db, r, o.items, int(resimler.size()));
+        acikFaturalarYaz(db);
         t.commit();
     }
     {

@@ -3,6 +3,16 @@
 #include <SQLiteCpp/Database.h>
 
 namespace appserver {
+namespace {
+
+// What the customers still owe, invoice by invoice: the open remainder and its due date.
+const char *const acikFaturaSemasi = R"sql(
+CREATE TABLE IF NOT EXISTS acik_fatura(sirano INTEGER PRIMARY KEY, carino INTEGER NOT NULL REFERENCES cari(carino),
+  belgeno TEXT NOT NULL, tarih INTEGER NOT NULL, vade INTEGER NOT NULL, kalan REAL NOT NULL);
+CREATE INDEX IF NOT EXISTS acik_fatura_cari ON acik_fatura(carino, vade);
+)sql";
+
+} // namespace
 
 void semaKur(SQLite::Database &db)
 {
@@ -66,6 +76,12 @@ CREATE TABLE siparis_satir(sirano INTEGER PRIMARY KEY AUTOINCREMENT,
   verenid INTEGER NOT NULL, veren TEXT NOT NULL);
 CREATE INDEX siparis_satir_siparis ON siparis_satir(siparis);
 )sql");
+    semaTamamla(db);
+}
+
+void semaTamamla(SQLite::Database &db)
+{
+    db.exec(acikFaturaSemasi);
 }
 
 void aramaDiziniKur(SQLite::Database &db)

@@ -22,8 +22,11 @@ std::string simdi()
     return QTime::currentTime().toString(QStringLiteral("HH:mm:ss")).toStdString();
 }
 
-// The line as the server will store it, or nothing when the amounts make no sense.
-std::optional<SepetGirdisi> sepetGirdisi(Cagri &c)
+// The line as the caller asks for it, or nothing when the quantity makes no
+// sense. The texts, VAT, rates and the K flag sent are not used: the server
+// takes them from the catalogue. Only a representative (kinds 1, 2) may set the
+// unit price of an existing line.
+std::optional<SepetGirdisi> sepetGirdisi(Cagri &c, bool degisiklik)
 {
     const Kullanici k = cariIcinYetki(c.storage, c.kayit(Bilgim), c.int32(Carino));
     verenDogrula(k, c.int32(Verenid));
@@ -31,16 +34,13 @@ std::optional<SepetGirdisi> sepetGirdisi(Cagri &c)
     g.carino = c.int32(Carino);
     g.stokno = c.int32(Stokno);
     g.miktar = c.sayi(Miktar);
-    g.fiyat = c.sayi(Fiyat);
-    g.kdv = c.sayi(Kdv);
-    g.oranlar = { c.sayi(Ind1), c.sayi(Ind2), c.sayi(Ind3), c.sayi(Ind4) };
-    if (!(g.miktar > 0 && g.miktar <= 1e6) || !(g.fiyat >= 0 && g.fiyat <= 1e9) || !(g.kdv >= 0 && g.kdv <= 100))
+    if (!(g.miktar > 0 && g.miktar <= 1e6))
         return std::nullopt;
-    for (double &r : g.oranlar) {
-        if (r > 100)
+    if (degisiklik && (k.tip == 1 || k.tip == 2)) {
+        const double fiyat = c.sayi(Fiyat);
+        if (!(fiyat >= 0 && fiyat <= 1e9))
             return std::nullopt;
-        if (r < 0)
-            r = 0; // the discount arithmetic skips such a rate; store what applies
+        g.fiyat = fiyat;
     }
     g.verenid = k.sirano;
     g.veren = k.adi;
@@ -65,11 +65,11 @@ void sepetYontemleri(YontemKatalogu &kat)
     kat.uygula("SepetSecimGuncelle", [](Cagri &c, Yanit &) { c.storage.sepetSecim(c.int32(0), c.int32(1)); });
 
     kat.uygula("SepetEkle2", [](Cagri &c, Yanit &y) {
-        const auto g = sepetGirdisi(c);
+        const auto g = sepetGirdisi(c, false);
         y.tamsayi(g ? c.storage.sepetEkle(*g) : 0);
     });
     kat.uygula("SepetGuncelle2", [](Cagri &c, Yanit &y) {
-        const auto g = sepetGirdisi(c); // the line is named by _sepetsirano; stokno is not used
+        const auto g = sepetGirdisi(c, true); // the line is named by _sepetsirano; stokno is not used
         y.tamsayi(g ? c.storage.sepetGuncelle(c.int32(KVeyaSatir), *g) : 0);
     });
     kat.uygula("SepetSatirSil", [](Cagri &c, Yanit &y) {
@@ -77,6 +77,15 @@ void sepetYontemleri(YontemKatalogu &kat)
         y.tamsayi(c.storage.sepetSatirSil(carino, c.int32(1)));
     });
     kat.uygula("SepetHepsiniSil", [](Cagri &c, Yanit &y) { y.tamsayi(c.storage.sepetBosalt(kayitCarisi(c, 0))); });
+
+    // No session record either; the text is shown as it comes.
+    kat.uygula("CariVadeGunGecmismiBul", [](Cagri &c, Yanit &y) {
+        const int gun = bugun();
+        const auto v = c.storage.vadesiGecmis(c.int32(0), gun);
+        y.metin(v ? "Vadesi geçmiş bakiyeniz bulunmaktadır: " + tlBicimle(v->tutar) + " TL ("
+                        + std::to_string(gun - v->enEskiVade) + " gün)"
+                  : std::string());
+    });
 
     kat.uygula("TeslimVer", [](Cagri &c, Yanit &y) { y.ham(c.storage.teslimTurleri()); });
     kat.uygula("KargoVer", [](Cagri &c, Yanit &y) { y.ham(c.storage.kargoTurleri()); });

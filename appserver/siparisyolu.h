@@ -7,6 +7,6 @@ namespace appserver {
 class YontemKatalogu;
 
 void girisYontemleri(YontemKatalogu &k); // BuyukGetir, StokAraGetir, ResimVer5
-void sepetYontemleri(YontemKatalogu &k); // basket, choices, SiparisKaydet
+void sepetYontemleri(YontemKatalogu &k); // basket, overdue warning, choices, SiparisKaydet
 
 } // namespace appserver

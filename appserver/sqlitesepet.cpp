@@ -69,14 +69,36 @@ const std::vector<TableColumn> &sepetKolonlari()
     return k;
 }
 
-// Stores the line's amounts, computed here so they always fit the quantity.
-void tutarlariBagla(Sorgu &q, const SepetGirdisi &g, double miktar)
+// The item's VAT and what the customer pays for it; nothing for an unknown item or customer.
+struct KalemVerisi
 {
-    const SatirTutari t = satirHesapla(g.fiyat, miktar, g.oranlar, g.kdv);
-    q.bind(1, miktar).bind(2, g.fiyat).bind(3, g.kdv);
+    double kdv = 0;
+    KalemFiyati fiyat;
+};
+
+std::optional<KalemVerisi> kalemVerisi(SqliteBaglanti &b, int stokno, int carino)
+{
+    auto q = b.sorgu("SELECT s.kampanya, s.kdv, s.listefiyat, s.kampfiyat, ifnull(i.ind1, 0), ifnull(i.ind2, 0), "
+                     "ifnull(i.ind3, 0), ifnull(i.ind4, 0) FROM stok s JOIN cari c ON c.carino = ?2 "
+                     "LEFT JOIN indirim i ON i.grup = c.indirimgrubu AND i.sinif = s.indsinif WHERE s.stokno = ?1");
+    q.bind(1, stokno).bind(2, carino);
+    if (!q.step())
+        return std::nullopt;
+    Oranlar grup {};
     for (int i = 0; i < 4; ++i)
-        q.bind(4 + i, g.oranlar[size_t(i)]);
-    q.bind(8, indirimYazisi(g.oranlar)).bind(9, t.tutar).bind(10, t.indirimTutar).bind(11, t.vergiTutari);
+        grup[size_t(i)] = q.number(4 + i);
+    return KalemVerisi { q.number(1), kalemFiyati(q.integer(0) > 0, q.number(2), q.number(3), grup) };
+}
+
+// Stores the line's amounts, computed here so they always fit the quantity.
+void tutarlariBagla(Sorgu &q, const KalemVerisi &k, double fiyat, double miktar, const SepetGirdisi &g)
+{
+    const Oranlar &oranlar = k.fiyat.oranlar;
+    const SatirTutari t = satirHesapla(fiyat, miktar, oranlar, k.kdv);
+    q.bind(1, miktar).bind(2, fiyat).bind(3, k.kdv);
+    for (int i = 0; i < 4; ++i)
+        q.bind(4 + i, oranlar[size_t(i)]);
+    q.bind(8, indirimYazisi(oranlar)).bind(9, t.tutar).bind(10, t.indirimTutar).bind(11, t.vergiTutari);
     q.bind(12, t.netBirimFiyat).bind(13, t.netTutar).bind(14, g.verenid).bind(15, g.veren);
 }
 
@@ -110,8 +132,8 @@ int SqliteStorage::sepetEkle(const SepetGirdisi &g)
 {
     auto b = m_pool.al();
     SQLite::Transaction t(b->db(), SQLite::TransactionBehavior::IMMEDIATE);
-    if (!varMi(*b, "SELECT 1 FROM stok WHERE stokno = ?1", g.stokno)
-        || !varMi(*b, "SELECT 1 FROM cari WHERE carino = ?1", g.carino))
+    const auto k = kalemVerisi(*b, g.stokno, g.carino);
+    if (!k)
         return 0;
     long long mevcut = 0;
     double eski = 0;
@@ -129,14 +151,14 @@ int SqliteStorage::sepetEkle(const SepetGirdisi &g)
                           "ind4 = ?7, indirimyazi = ?8, tutar = ?9, indirimtutar = ?10, vergitutari = ?11, "
                           "netbirimfiyat = ?12, nettutar = ?13, verenid = ?14, veren = ?15, sec = 1 "
                           "WHERE sirano = ?16");
-        tutarlariBagla(q, g, eski + g.miktar);
+        tutarlariBagla(q, *k, k->fiyat.fiyat, eski + g.miktar, g);
         q.bind(16, mevcut).run();
     } else {
         auto q = b->sorgu("INSERT INTO sepet(miktar, birimfiyat, kdv, ind1, ind2, ind3, ind4, indirimyazi, tutar, "
                           "indirimtutar, vergitutari, netbirimfiyat, nettutar, verenid, veren, carino, stokno, tarih, "
                           "saat, sec) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, "
                           "?17, ?18, ?19, 1)");
-        tutarlariBagla(q, g, g.miktar);
+        tutarlariBagla(q, *k, k->fiyat.fiyat, g.miktar, g);
         q.bind(16, g.carino).bind(17, g.stokno).bind(18, g.tarih).bind(19, g.saat).run();
     }
     t.commit();
@@ -147,15 +169,25 @@ int SqliteStorage::sepetGuncelle(int sepetSirano, const SepetGirdisi &g)
 {
     auto b = m_pool.al();
     SQLite::Transaction t(b->db(), SQLite::TransactionBehavior::IMMEDIATE);
+    int stokno = 0;
+    {
+        auto q = b->sorgu("SELECT stokno FROM sepet WHERE sirano = ?1 AND carino = ?2");
+        q.bind(1, sepetSirano).bind(2, g.carino);
+        if (!q.step())
+            return 0; // not a line of this customer's basket
+        stokno = int(q.integer(0));
+    }
+    const auto k = kalemVerisi(*b, stokno, g.carino);
+    if (!k)
+        return 0;
     auto q = b->sorgu("UPDATE sepet SET miktar = ?1, birimfiyat = ?2, kdv = ?3, ind1 = ?4, ind2 = ?5, ind3 = ?6, "
                       "ind4 = ?7, indirimyazi = ?8, tutar = ?9, indirimtutar = ?10, vergitutari = ?11, "
                       "netbirimfiyat = ?12, nettutar = ?13, verenid = ?14, veren = ?15 "
-                      "WHERE sirano = ?16 AND carino = ?17");
-    tutarlariBagla(q, g, g.miktar);
-    q.bind(16, sepetSirano).bind(17, g.carino).run();
-    const int degisen = b->db().getChanges();
+                      "WHERE sirano = ?16");
+    tutarlariBagla(q, *k, g.fiyat.value_or(k->fiyat.fiyat), g.miktar, g);
+    q.bind(16, sepetSirano).run();
     t.commit();
-    return degisen > 0 ? 1 : 0;
+    return 1;
 }
 
 int SqliteStorage::sepetSatirSil(int carino, int sirano)

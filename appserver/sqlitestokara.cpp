@@ -113,11 +113,10 @@ void satirYaz(TableWriter &w, sqlite3_stmt *st)
     const double kdv = sqlite3_column_double(st, 2);
     const double liste = sqlite3_column_double(st, 3);
     const double kamp = sqlite3_column_double(st, 4);
-    Oranlar oranlar {};
-    if (!kampanyali) // campaign prices are final
-        for (int i = 0; i < 4; ++i)
-            oranlar[size_t(i)] = sqlite3_column_double(st, 5 + i);
-    const double fiyat = kampanyali && kamp > 0 ? kamp : liste;
+    Oranlar grup {};
+    for (int i = 0; i < 4; ++i)
+        grup[size_t(i)] = sqlite3_column_double(st, 5 + i);
+    const auto [fiyat, oranlar] = kalemFiyati(kampanyali, liste, kamp, grup);
     const double net = ikiHane(indirimli(fiyat, oranlar));
     w.number(kdv);
     w.number(fiyat);

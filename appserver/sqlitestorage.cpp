@@ -1,5 +1,6 @@
 #include "appserver/sqlitestorage.h"
 
+#include "appserver/sema.h"
 #include "appserver/tablewriter.h"
 
 #include <SQLiteCpp/Transaction.h>
@@ -13,7 +14,8 @@ using wire::ColumnType;
 SqliteStorage::SqliteStorage(const std::string &path, size_t connections)
     : m_pool(path, connections)
 {
-    m_pool.al(); // fails now, not at the first call, when the file cannot be opened
+    auto b = m_pool.al(); // fails now, not at the first call, when the file cannot be opened
+    semaTamamla(b->db());
 }
 
 std::optional<int> SqliteStorage::istasyonKullanicisi(const std::string &makineId)
@@ -115,6 +117,17 @@ std::string SqliteStorage::resim(int stokno)
         return {};
     const auto *p = static_cast<const char *>(sqlite3_column_blob(q.handle(), 0));
     return p ? std::string(p, size_t(sqlite3_column_bytes(q.handle(), 0))) : std::string();
+}
+
+std::optional<VadesiGecmis> SqliteStorage::vadesiGecmis(int carino, int bugun)
+{
+    auto b = m_pool.al();
+    auto q = b->sorgu("SELECT ifnull(sum(kalan), 0), ifnull(min(vade), 0) FROM acik_fatura "
+                      "WHERE carino = ?1 AND vade < ?2 AND kalan > 0");
+    q.bind(1, carino).bind(2, bugun);
+    if (!q.step() || !(q.number(0) > 0))
+        return std::nullopt;
+    return VadesiGecmis { q.number(0), int(q.integer(1)) };
 }
 
 } // namespace appserver

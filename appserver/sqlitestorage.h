@@ -32,6 +32,7 @@ public:
     bool siparisKaydet(const SiparisGirdisi &g) override;
 
     std::string resim(int stokno) override;
+    std::optional<VadesiGecmis> vadesiGecmis(int carino, int bugun) override;
 
 private:
     SqlitePool m_pool;

@@ -34,15 +34,15 @@ struct Temsilci
     std::string adi, mail, telefon;
 };
 
-// One add or change of a basket line, with the amounts already checked.
+// One add or change of a basket line. The amounts are the server's: the unit
+// price, VAT and discount rates come from the item and the customer's discount
+// group, never from the caller, except a representative's own unit price.
 struct SepetGirdisi
 {
     int carino = 0;
-    int stokno = 0;
+    int stokno = 0; // adds only; a change names its line
     double miktar = 0;
-    double fiyat = 0;
-    double kdv = 0;
-    Oranlar oranlar {};
+    std::optional<double> fiyat; // a representative's unit price for a change
     int verenid = 0;
     std::string veren;
     int tarih = 0; // days since 1899-12-30
@@ -61,6 +61,13 @@ struct SiparisGirdisi
     std::string saat;
 };
 
+// The customer's open invoice amounts whose due date has passed.
+struct VadesiGecmis
+{
+    double tutar = 0;
+    int enEskiVade = 0; // days since 1899-12-30
+};
+
 class Storage
 {
 public:
@@ -76,10 +83,10 @@ public:
     // Folded, trimmed search text; prices for the customer's discount group.
     virtual std::string stokAra(const std::string &katli, int carino) = 0;
     virtual std::string sepet(int carino) = 0;
-    // 1 when stored; 0 for an unknown item. An item already in the basket gets
-    // the quantity added to its line.
+    // 1 when stored; 0 for an unknown item or customer. An item already in the
+    // basket gets the quantity added to its line.
     virtual int sepetEkle(const SepetGirdisi &g) = 0;
-    // 1 when the line of that customer existed and was recomputed, else 0.
+    // 1 when the line is in that customer's basket and was recomputed, else 0.
     virtual int sepetGuncelle(int sepetSirano, const SepetGirdisi &g) = 0;
     virtual int sepetSatirSil(int carino, int sirano) = 0;
     virtual int sepetBosalt(int carino) = 0;
@@ -94,6 +101,8 @@ public:
 
     // JPEG bytes of the item's picture; empty when it has none.
     virtual std::string resim(int stokno) = 0;
+    // Nothing when no open amount of the customer is past its due date on that day.
+    virtual std::optional<VadesiGecmis> vadesiGecmis(int carino, int bugun) = 0;
 };
 
 } // namespace appserver

@@ -66,4 +66,24 @@ SatirTutari satirHesapla(double fiyat, double miktar, const Oranlar &oranlar, do
     return t;
 }
 
+KalemFiyati kalemFiyati(bool kampanyali, double listeFiyati, double kampanyaFiyati, const Oranlar &grupOranlari)
+{
+    KalemFiyati f;
+    f.fiyat = kampanyali && kampanyaFiyati > 0 ? kampanyaFiyati : listeFiyati;
+    if (!kampanyali) // campaign prices are final
+        f.oranlar = grupOranlari;
+    return f;
+}
+
+std::string tlBicimle(double tutar)
+{
+    const double y = ikiHane(tutar);
+    const long long kurus = std::llround(std::fabs(y) * 100);
+    std::string tam = std::to_string(kurus / 100);
+    for (int i = int(tam.size()) - 3; i > 0; i -= 3)
+        tam.insert(size_t(i), 1, '.');
+    const int k = int(kurus % 100);
+    return (y < 0 ? "-" : "") + tam + ',' + char('0' + k / 10) + char('0' + k % 10);
+}
+
 } // namespace appserver

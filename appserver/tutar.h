@@ -27,4 +27,17 @@ struct SatirTutari
 
 SatirTutari satirHesapla(double fiyat, double miktar, const Oranlar &oranlar, double kdv);
 
+// What a customer pays for an item before VAT: a campaign item its campaign
+// price without discounts, any other item its list price with the rates of the
+// customer's discount group for the item's class.
+struct KalemFiyati
+{
+    double fiyat = 0;
+    Oranlar oranlar {};
+};
+KalemFiyati kalemFiyati(bool kampanyali, double listeFiyati, double kampanyaFiyati, const Oranlar &grupOranlari);
+
+// Turkish money text: "12.345,67".
+std::string tlBicimle(double tutar);
+
 } // namespace appserver
