@@ -84,7 +84,7 @@ void Server::start(const ServerOptions &options)
     d->web.Get("/ip.php", [](const httplib::Request &req, httplib::Response &res) {
         res.set_content(req.remote_addr, "text/plain");
     });
-    webSayfalariniKur(d->web);
+    webSayfalariniKur(d->web, *d->storage);
 
     d->port = bagla(d->rpc, options.address, options.port);
     if (d->port < 0)

@@ -1,5 +1,7 @@
 #include "appserver/websayfalari.h"
 
+#include "appserver/storage.h"
+
 #include <httplib.h>
 
 namespace appserver {
@@ -84,8 +86,40 @@ const std::string &kurulumDosyasi()
     return veri;
 }
 
-void webSayfalariniKur(httplib::Server &web)
+std::optional<int> stokNumarasi(const std::string &metin)
 {
+    if (metin.empty() || metin.size() > 10)
+        return std::nullopt;
+    long long n = 0;
+    for (const char c : metin) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    if (n > 2147483647)
+        return std::nullopt;
+    return int(n);
+}
+
+void webSayfalariniKur(httplib::Server &web, Storage &storage)
+{
+    // The client takes a body of fewer than 1200 bytes as "no picture", so the
+    // refusals stay short.
+    web.Get("/resimgoster.ashx", [&storage](const httplib::Request &req, httplib::Response &res) {
+        const auto no = stokNumarasi(req.get_param_value("id"));
+        if (!no) {
+            res.status = 400;
+            res.set_content("Geçersiz stok numarası", "text/plain; charset=utf-8");
+            return;
+        }
+        const std::string jpeg = storage.resim(*no);
+        if (jpeg.empty()) {
+            res.status = 404;
+            res.set_content("Resim bulunamadı", "text/plain; charset=utf-8");
+            return;
+        }
+        res.set_content(jpeg, "image/jpeg");
+    });
     web.Get("/formmailgonder.aspx", [](const httplib::Request &req, httplib::Response &res) {
         res.set_content(
             istekFormu(req.get_param_value("carino"), req.get_param_value("kullanici"), req.get_param_value("id")),
