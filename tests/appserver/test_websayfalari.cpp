@@ -1,4 +1,5 @@
 // The web pages the client opens: the request form, the setup download and the stock pictures.
+#include "appserver/demoveri.h"
 #include "appserver/websayfalari.h"
 #include "sunucufixture.h"
 
@@ -95,6 +96,16 @@ TEST_F(WebSayfalari, StockPicturesAreTheJpegsOfResimVer5)
         EXPECT_FALSE(r->body.empty());
     }
     EXPECT_EQ(al("/resimgoster.ashx?id=" + std::to_string(resimli))->status, 200); // still serving
+}
+
+TEST(DemoResimleri, TwelveJpegsEachAboveThePictureThreshold)
+{
+    const auto resimler = appserver::demoResimleri();
+    ASSERT_EQ(resimler.size(), 12u);
+    for (const std::string &j : resimler) {
+        EXPECT_GE(j.size(), 1200u);
+        EXPECT_EQ(j.substr(0, 3), "\xFF\xD8\xFF");
+    }
 }
 
 TEST(HtmlKacis, EscapesTheSpecialCharacters)
