@@ -97,8 +97,9 @@ int ResultTable::appendRow()
     for (auto &c : d->cols)
         c.resize(d->rows + 1);
     d->pastEnd = false;
-    d->notify(Change::Reset);
-    return d->rows++;
+    const int r = d->rows++;
+    d->notify(Change::Reset); // after the count: a listener reading the table sees the new row
+    return r;
 }
 
 namespace {
