@@ -135,6 +135,11 @@ public:
 
     QTreeView *gorunum() const; // the inner view: object name, focus, tests
 
+    struct Impl; // platform/grid/izgaraimpl.h
+    // Bytes the grid holds beside the table: the row mapping (and its inverse
+    // while built), for the memory benchmark.
+    size_t eslemeBaytlari() const;
+
 signals:
     void satirCiftTiklandi(int tabloSatiri, const QString &sutunKimligi);
     void boyutDegisti(QSize boyut);
@@ -143,6 +148,5 @@ protected:
     void resizeEvent(QResizeEvent *e) override;
 
 private:
-    struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -1,0 +1,466 @@
+// The grid's model over the row mapping, its cell painter, header and footer.
+#include "platform/grid/izgaraimpl.h"
+
+#include "server/resulttable.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSet>
+#include <QVBoxLayout>
+
+#include <array>
+
+// ---- Text order ----
+
+namespace {
+
+// Weights: ASCII by code with lower-case letters folded onto upper case, each
+// letter's weight doubled so its Turkish variant fits right after it; every
+// other character after all of them, by code.
+std::array<quint16, 0x180> agirlikTablosu()
+{
+    std::array<quint16, 0x180> t {};
+    for (int c = 0; c < 0x180; ++c)
+        t[size_t(c)] = quint16(c < 0x80 ? c * 2 : 0x200 + c);
+    for (int c = 'a'; c <= 'z'; ++c)
+        t[size_t(c)] = quint16((c - 'a' + 'A') * 2);
+    const struct
+    {
+        char16_t buyuk, kucuk;
+        char taban;
+    } turkce[] = { { u'Ç', u'ç', 'C' }, { u'Ğ', u'ğ', 'G' }, { u'Ö', u'ö', 'O' },
+                   { u'Ş', u'ş', 'S' }, { u'Ü', u'ü', 'U' }, { u'İ', u'i', 'I' } };
+    for (const auto &h : turkce) {
+        t[h.buyuk] = quint16(h.taban * 2 + 1);
+        if (h.kucuk != u'i') // ASCII "i" stays with "I": data typed without Turkish letters sorts as typed
+            t[h.kucuk] = quint16(h.taban * 2 + 1);
+    }
+    t[u'ı'] = quint16('I' * 2);
+    return t;
+}
+
+const std::array<quint16, 0x180> kAgirlik = agirlikTablosu();
+
+inline quint32 agirlik(char16_t c)
+{
+    return c < 0x180 ? kAgirlik[c] : 0x10000u + c;
+}
+
+} // namespace
+
+int turkceKarsilastir(QStringView a, QStringView b)
+{
+    const qsizetype n = std::min(a.size(), b.size());
+    const char16_t *pa = a.utf16(), *pb = b.utf16();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (pa[i] == pb[i])
+            continue;
+        const quint32 wa = agirlik(pa[i]), wb = agirlik(pb[i]);
+        if (wa != wb)
+            return wa < wb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+// ---- Model ----
+
+int IzgaraModeli::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : d.modelSatirSayisi();
+}
+
+int IzgaraModeli::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(d.sutunlar.size());
+}
+
+QVariant IzgaraModeli::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || !d.okunur() || index.row() >= d.modelSatirSayisi()
+        || index.column() >= int(d.sutunlar.size()))
+        return {};
+    const int c = index.column();
+    const Izgara::Impl::Girdi g = d.girdi(index.row());
+    if (g.tur == Izgara::Impl::Tur::GrupBasligi)
+        return role == Qt::DisplayRole ? QVariant(d.q->grupBasligi(g.deger)) : QVariant();
+    if (g.tur == Izgara::Impl::Tur::GrupAltBilgisi)
+        return role == Qt::DisplayRole ? QVariant(d.gruplar[size_t(g.deger)].ozetler[size_t(c)]) : QVariant();
+    const int r = d.satirlar[size_t(g.deger)];
+    const IzgaraSutunu &s = d.sutunlar[size_t(c)];
+    const int tc = d.tabloSutunu[size_t(c)];
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        if (s.sunum == Sunum::TikKutusu || s.sunum == Sunum::Resim)
+            return {};
+        return d.hucreMetni(r, c);
+    case Qt::CheckStateRole:
+        if (s.sunum != Sunum::TikKutusu || tc < 0 || tc >= d.tablo->columnCount() || r >= d.tablo->rowCount())
+            return {};
+        return d.tablo->asInt(r, tc) == 1 ? Qt::Checked : Qt::Unchecked;
+    case Qt::TextAlignmentRole:
+        return int(d.hiza(c));
+    default:
+        return {};
+    }
+}
+
+QVariant IzgaraModeli::headerData(int section, Qt::Orientation o, int role) const
+{
+    if (o != Qt::Horizontal || section < 0 || section >= int(d.sutunlar.size()))
+        return {};
+    if (role == Qt::DisplayRole)
+        return d.sutunlar[size_t(section)].baslik;
+    if (role == Qt::ToolTipRole)
+        return d.baslikMetni(section);
+    return {};
+}
+
+Qt::ItemFlags IzgaraModeli::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+// ---- Cells ----
+
+namespace {
+
+QString cokSatirli(QString s)
+{
+    s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    while (s.endsWith(QLatin1Char('\n')))
+        s.chop(1);
+    return s;
+}
+
+const QPixmap *resim(const Izgara::Impl &d, int r, int tc)
+{
+    const qint64 anahtar = (qint64(r) << 16) | qint64(tc & 0xffff);
+    if (QPixmap *p = d.resimler.object(anahtar))
+        return p;
+    auto *p = new QPixmap;
+    const QByteArray bayt = d.tablo->asBytes(r, tc);
+    if (!bayt.isEmpty())
+        p->loadFromData(bayt);
+    d.resimler.insert(anahtar, p);
+    return d.resimler.object(anahtar);
+}
+
+} // namespace
+
+void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (!index.isValid() || index.row() >= d.modelSatirSayisi() || index.column() >= int(d.sutunlar.size()))
+        return;
+    const Izgara::Impl::Girdi g = d.girdi(index.row());
+    const bool secili = option.state & QStyle::State_Selected;
+    QColor zemin = g.tur == Izgara::Impl::Tur::Veri
+        ? (secili ? d.renkler.secili : (g.deger % 2 == 0 ? d.renkler.cift : d.renkler.tek))
+        : QColor(226, 234, 238);
+    p->save();
+    p->fillRect(option.rect, zemin);
+    p->setPen(option.palette.color(QPalette::Text));
+    const int c = index.column();
+    const IzgaraSutunu &s = d.sutunlar[size_t(c)];
+    const QRect alan = option.rect.adjusted(s.icBosluk, 0, -s.icBosluk, 0);
+    const Qt::Alignment h = d.hiza(c);
+    if (!d.okunur()) {
+        p->restore();
+        return;
+    }
+    if (g.tur == Izgara::Impl::Tur::GrupAltBilgisi) {
+        QFont f = option.font;
+        f.setBold(true);
+        p->setFont(f);
+        p->drawText(alan, int(h | Qt::TextSingleLine), d.gruplar[size_t(g.deger)].ozetler[size_t(c)]);
+        p->restore();
+        return;
+    }
+    const int r = d.satirlar[size_t(g.deger)];
+    const int tc = d.tabloSutunu[size_t(c)];
+    const bool hucreVar = r < d.tablo->rowCount() && tc >= 0 && tc < d.tablo->columnCount();
+    if (r >= d.tablo->rowCount() || (!hucreVar && s.sunum != Sunum::Hesaplanan)) {
+        p->restore();
+        return;
+    }
+    p->setFont(option.font);
+    switch (s.sunum) {
+    case Sunum::Metin:
+    case Sunum::OrtaliMetin: {
+        const QString m = option.fontMetrics.elidedText(d.hucreMetni(r, c), Qt::ElideRight, alan.width());
+        p->drawText(alan, int(h | Qt::TextSingleLine), m);
+        break;
+    }
+    case Sunum::SarmaliMetin:
+        p->drawText(alan, int(h | Qt::TextWordWrap), d.hucreMetni(r, c));
+        break;
+    case Sunum::Hesaplanan:
+        p->drawText(alan, int(h), cokSatirli(d.hucreMetni(r, c)));
+        break;
+    case Sunum::Simge: {
+        if (!s.simge)
+            break;
+        const QIcon simge = s.simge(d.tablo->value(r, tc));
+        if (simge.isNull())
+            break;
+        const int boy = std::max(0, std::min({ option.rect.height() - 4, option.rect.width() - 4, 24 }));
+        QRect kutu(0, 0, boy, boy);
+        kutu.moveCenter(option.rect.center());
+        simge.paint(p, kutu, Qt::AlignCenter);
+        break;
+    }
+    case Sunum::TikKutusu: {
+        const QWidget *w = option.widget;
+        QStyle *st = w ? w->style() : QApplication::style();
+        QStyleOptionButton kutu;
+        kutu.state = QStyle::State_Enabled | (d.tablo->asInt(r, tc) == 1 ? QStyle::State_On : QStyle::State_Off);
+        const int en = st->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, w);
+        const int boy = st->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, w);
+        kutu.rect = QRect(0, 0, en, boy);
+        kutu.rect.moveCenter(option.rect.center());
+        st->drawPrimitive(QStyle::PE_IndicatorCheckBox, &kutu, p, w);
+        break;
+    }
+    case Sunum::Resim: {
+        const QPixmap *pm = resim(d, r, tc);
+        if (!pm || pm->isNull())
+            break;
+        QSize boy = pm->size();
+        if (boy.width() > option.rect.width() || boy.height() > option.rect.height())
+            boy = boy.scaled(option.rect.size(), Qt::KeepAspectRatio);
+        QRect hedef(QPoint(), boy);
+        hedef.moveCenter(option.rect.center());
+        p->setRenderHint(QPainter::SmoothPixmapTransform);
+        p->drawPixmap(hedef, *pm);
+        break;
+    }
+    }
+    p->restore();
+}
+
+QSize IzgaraCizici::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    const int yukseklik = d.satirYuksekligi;
+    if (!index.isValid() || !d.okunur() || index.row() >= d.modelSatirSayisi()
+        || index.column() >= int(d.sutunlar.size()))
+        return { 0, yukseklik };
+    const int c = index.column();
+    const IzgaraSutunu &s = d.sutunlar[size_t(c)];
+    const Izgara::Impl::Girdi g = d.girdi(index.row());
+    const int bosluk = 2 * s.icBosluk;
+    if (g.tur == Izgara::Impl::Tur::GrupBasligi)
+        return { 0, yukseklik };
+    if (g.tur == Izgara::Impl::Tur::GrupAltBilgisi) {
+        QFont f = option.font;
+        f.setBold(true);
+        return { QFontMetrics(f).horizontalAdvance(d.gruplar[size_t(g.deger)].ozetler[size_t(c)]) + bosluk, yukseklik };
+    }
+    const int r = d.satirlar[size_t(g.deger)];
+    switch (s.sunum) {
+    case Sunum::Simge:
+        return { 28, yukseklik };
+    case Sunum::TikKutusu:
+        return { 24, yukseklik };
+    case Sunum::Resim: {
+        const int tc = d.tabloSutunu[size_t(c)];
+        if (tc < 0 || tc >= d.tablo->columnCount() || r >= d.tablo->rowCount())
+            return { 0, yukseklik };
+        const QPixmap *pm = resim(d, r, tc);
+        return { pm ? pm->width() : 0, yukseklik };
+    }
+    case Sunum::Hesaplanan: {
+        int en = 0;
+        const QStringList satirlar = cokSatirli(d.hucreMetni(r, c)).split(QLatin1Char('\n'));
+        for (const QString &m : satirlar)
+            en = std::max(en, option.fontMetrics.horizontalAdvance(m));
+        return { en + bosluk, yukseklik };
+    }
+    default:
+        return { option.fontMetrics.horizontalAdvance(d.hucreMetni(r, c)) + bosluk, yukseklik };
+    }
+}
+
+void IzgaraGorunumu::drawRow(QPainter *p, const QStyleOptionViewItem &option, const QModelIndex &index) const
+{
+    if (d.grupSutunu >= 0 && index.row() < d.modelSatirSayisi()
+        && d.girdi(index.row()).tur == Izgara::Impl::Tur::GrupBasligi) {
+        const int g = d.girdi(index.row()).deger;
+        const QRect satir(0, option.rect.y(), viewport()->width(), option.rect.height());
+        p->save();
+        p->fillRect(satir, QColor(208, 222, 228));
+        QFont f = option.font;
+        f.setBold(true);
+        p->setFont(f);
+        p->setPen(option.palette.color(QPalette::Text));
+        const QString isaret = d.gruplar[size_t(g)].acik ? QStringLiteral("▾  ") : QStringLiteral("▸  ");
+        p->drawText(satir.adjusted(6, 0, -6, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    isaret + d.q->grupBasligi(g));
+        p->restore();
+        return;
+    }
+    QTreeView::drawRow(p, option, index);
+}
+
+// ---- Header ----
+
+QRect IzgaraBaslik::dugmeAlani(int sutun) const
+{
+    if (!d.filtreDugmeleri || sutun < 0 || isSectionHidden(sutun) || sectionSize(sutun) < 24)
+        return {};
+    return QRect(sectionViewportPosition(sutun) + sectionSize(sutun) - 16, 0, 14, height());
+}
+
+void IzgaraBaslik::paintSection(QPainter *p, const QRect &rect, int logicalIndex) const
+{
+    QHeaderView::paintSection(p, rect, logicalIndex);
+    if (!d.filtreDugmeleri || rect.width() < 24)
+        return;
+    p->save();
+    const QRect kutu(rect.right() - 15, rect.top() + rect.height() / 2 - 7, 14, 14);
+    const bool etkin = size_t(logicalIndex) < d.filtreler.size() && !d.filtreler[size_t(logicalIndex)].empty();
+    p->setRenderHint(QPainter::Antialiasing);
+    if (etkin) {
+        p->setPen(Qt::NoPen);
+        p->setBrush(QColor(255, 214, 0));
+        p->drawRoundedRect(kutu, 3, 3);
+    }
+    const QPointF m = QRectF(kutu).center();
+    const QPointF uc[] = { { m.x() - 4, m.y() - 2 }, { m.x() + 4, m.y() - 2 }, { m.x(), m.y() + 3 } };
+    p->setPen(Qt::NoPen);
+    p->setBrush(etkin ? QColor(Qt::black) : d.renkler.baslikYazi);
+    p->drawPolygon(uc, 3);
+    p->restore();
+}
+
+void IzgaraBaslik::mousePressEvent(QMouseEvent *e)
+{
+    m_dugmeBasildi = false;
+    if (d.filtreDugmeleri && e->button() == Qt::LeftButton) {
+        const QPoint nokta = e->position().toPoint();
+        const int s = logicalIndexAt(nokta);
+        if (s >= 0 && dugmeAlani(s).contains(nokta)) {
+            m_dugmeBasildi = true; // opens the value list, neither sorts nor resizes
+            d.filtreListesiAc(s);
+            return;
+        }
+    }
+    QHeaderView::mousePressEvent(e);
+}
+
+void IzgaraBaslik::mouseReleaseEvent(QMouseEvent *e)
+{
+    if (m_dugmeBasildi) {
+        m_dugmeBasildi = false;
+        return;
+    }
+    QHeaderView::mouseReleaseEvent(e);
+}
+
+// ---- Footer ----
+
+IzgaraAltBilgi::IzgaraAltBilgi(Izgara::Impl &d, QWidget *parent)
+    : QWidget(parent)
+    , d(d)
+{
+    setFixedHeight(fontMetrics().height() + 10);
+}
+
+QSize IzgaraAltBilgi::sizeHint() const
+{
+    return { 100, fontMetrics().height() + 10 };
+}
+
+void IzgaraAltBilgi::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), QColor(232, 236, 238));
+    p.setPen(QColor(180, 190, 195));
+    p.drawLine(0, 0, width(), 0);
+    const QRect vp = d.gorunum->viewport()->geometry();
+    p.setClipRect(QRect(vp.x(), 0, vp.width(), height()));
+    QFont f = font();
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(palette().color(QPalette::WindowText));
+    for (int c = 0; c < int(d.sutunlar.size()) && c < int(d.ozetler.size()); ++c) {
+        if (d.baslik->isSectionHidden(c) || d.ozetler[size_t(c)].isEmpty())
+            continue;
+        const int pad = d.sutunlar[size_t(c)].icBosluk;
+        const QRect r(vp.x() + d.baslik->sectionViewportPosition(c) + pad, 0, d.baslik->sectionSize(c) - 2 * pad,
+                      height());
+        p.drawText(r, int(d.hiza(c) | Qt::TextSingleLine), d.ozetler[size_t(c)]);
+    }
+}
+
+// ---- The value list of a header filter ----
+
+void Izgara::Impl::filtreListesiAc(int sutun)
+{
+    // The values the other filters leave, so the list offers only what can match.
+    const std::vector<int> kayit = satirlar;
+    auto kendi = std::move(filtreler[size_t(sutun)]);
+    filtreler[size_t(sutun)].clear();
+    std::vector<int> adaylar;
+    if (okunur()) {
+        filtreUygula();
+        adaylar.swap(satirlar);
+    }
+    filtreler[size_t(sutun)] = std::move(kendi);
+    satirlar = kayit;
+
+    QSet<QString> kume;
+    for (int r : adaylar)
+        kume.insert(hucreMetni(r, sutun));
+    std::vector<QString> degerler(kume.begin(), kume.end());
+    std::sort(degerler.begin(), degerler.end(),
+              [](const QString &a, const QString &b) { return turkceKarsilastir(a, b) < 0; });
+
+    auto *kutu = new QFrame(q, Qt::Popup);
+    kutu->setObjectName(QStringLiteral("filtreListesi"));
+    kutu->setAttribute(Qt::WA_DeleteOnClose);
+    kutu->setFrameShape(QFrame::StyledPanel);
+    auto *duzen = new QVBoxLayout(kutu);
+    duzen->setContentsMargins(1, 1, 1, 1);
+    auto *liste = new QListWidget(kutu);
+    liste->setObjectName(QStringLiteral("filtreDegerleri"));
+    duzen->addWidget(liste);
+    const auto &secili = filtreler[size_t(sutun)];
+    auto *tumu = new QListWidgetItem(QStringLiteral("(Tümü)"), liste);
+    tumu->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+    tumu->setCheckState(secili.empty() ? Qt::Checked : Qt::Unchecked);
+    for (const QString &v : degerler) {
+        auto *o = new QListWidgetItem(v.isEmpty() ? QStringLiteral("(Boş)") : v, liste);
+        o->setData(Qt::UserRole, v);
+        o->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        o->setCheckState(std::binary_search(secili.begin(), secili.end(), v) ? Qt::Checked : Qt::Unchecked);
+    }
+    const QString kimlik = sutunlar[size_t(sutun)].kimlik();
+    QObject::connect(liste, &QListWidget::itemChanged, kutu, [this, liste, tumu, kimlik](QListWidgetItem *o) {
+        const QSignalBlocker engel(liste);
+        QStringList kabul;
+        if (o == tumu) {
+            if (tumu->checkState() != Qt::Checked) {
+                tumu->setCheckState(Qt::Checked); // "all" is left by ticking a value
+                return;
+            }
+            for (int i = 1; i < liste->count(); ++i)
+                liste->item(i)->setCheckState(Qt::Unchecked);
+        } else {
+            for (int i = 1; i < liste->count(); ++i)
+                if (liste->item(i)->checkState() == Qt::Checked)
+                    kabul << liste->item(i)->data(Qt::UserRole).toString();
+            tumu->setCheckState(kabul.isEmpty() ? Qt::Checked : Qt::Unchecked);
+        }
+        q->setSutunFiltresi(kimlik, kabul);
+    });
+    const QRect dugme = baslik->dugmeAlani(sutun);
+    const QPoint yer = baslik->viewport()->mapToGlobal(QPoint(std::max(0, dugme.right() - 220), baslik->height()));
+    kutu->resize(240, std::min(320, 26 + 22 * liste->count()));
+    kutu->move(yer);
+    kutu->show();
+}
