@@ -539,3 +539,18 @@ TEST(Izgara, ExportWritesTheViewTypedWithCaptionsGroupsAndFooter)
     EXPECT_EQ(hucre(8, 1).at(1).toDouble(), 3); // grid footer
     EXPECT_EQ(hucre(8, 3).at(1).toDouble(), 1245);
 }
+
+TEST(Izgara, TypingSearchesTheFocusedColumn)
+{
+    Sepet s;
+    Pencere p(&s.t);
+    p.izgara.setOdak(0, u"MARKA");
+    p.v()->setFocus();
+    QTest::keyClicks(p.v(), "va");
+    EXPECT_EQ(p.izgara.odakSatiri(), 4);
+    EXPECT_EQ(p.izgara.odakSutunu(), "MARKA");
+    QTest::qWait(QApplication::keyboardInputInterval() + 50);
+    p.izgara.setOdak(0, u"MIKTAR");
+    QTest::keyClicks(p.v(), "7");
+    EXPECT_EQ(p.izgara.odakSatiri(), 3) << "the search runs in the focused column, not the first";
+}
