@@ -315,26 +315,30 @@ QRect IzgaraBaslik::dugmeAlani(int sutun) const
     return QRect(sectionViewportPosition(sutun) + sectionSize(sutun) - 16, 0, 14, height());
 }
 
-void IzgaraBaslik::paintSection(QPainter *p, const QRect &rect, int logicalIndex) const
+void IzgaraBaslik::paintEvent(QPaintEvent *e)
 {
-    QHeaderView::paintSection(p, rect, logicalIndex);
-    if (!d.filtreDugmeleri || rect.width() < 24)
+    QHeaderView::paintEvent(e);
+    if (!d.filtreDugmeleri)
         return;
-    p->save();
-    const QRect kutu(rect.right() - 15, rect.top() + rect.height() / 2 - 7, 14, 14);
-    const bool etkin = size_t(logicalIndex) < d.filtreler.size() && !d.filtreler[size_t(logicalIndex)].empty();
-    p->setRenderHint(QPainter::Antialiasing);
-    if (etkin) {
-        p->setPen(Qt::NoPen);
-        p->setBrush(QColor(255, 214, 0));
-        p->drawRoundedRect(kutu, 3, 3);
+    // Drawn over the finished sections: the style's section painting keeps no marks of ours.
+    QPainter p(viewport());
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    for (int c = 0; c < count(); ++c) {
+        const QRect alan = dugmeAlani(c);
+        if (alan.isEmpty())
+            continue;
+        const QRect kutu(alan.x(), alan.center().y() - 7, 14, 14);
+        const bool etkin = size_t(c) < d.filtreler.size() && !d.filtreler[size_t(c)].empty();
+        if (etkin) {
+            p.setBrush(QColor(255, 214, 0));
+            p.drawRoundedRect(kutu, 3, 3);
+        }
+        const QPointF m = QRectF(kutu).center();
+        const QPointF uc[] = { { m.x() - 4, m.y() - 2 }, { m.x() + 4, m.y() - 2 }, { m.x(), m.y() + 3 } };
+        p.setBrush(etkin ? QColor(Qt::black) : d.renkler.baslikYazi);
+        p.drawPolygon(uc, 3);
     }
-    const QPointF m = QRectF(kutu).center();
-    const QPointF uc[] = { { m.x() - 4, m.y() - 2 }, { m.x() + 4, m.y() - 2 }, { m.x(), m.y() + 3 } };
-    p->setPen(Qt::NoPen);
-    p->setBrush(etkin ? QColor(Qt::black) : d.renkler.baslikYazi);
-    p->drawPolygon(uc, 3);
-    p->restore();
 }
 
 void IzgaraBaslik::mousePressEvent(QMouseEvent *e)

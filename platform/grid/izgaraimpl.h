@@ -172,7 +172,7 @@ public:
     QRect dugmeAlani(int sutun) const; // the filter mark of a section, in header coordinates
 
 protected:
-    void paintSection(QPainter *p, const QRect &rect, int logicalIndex) const override;
+    void paintEvent(QPaintEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
 
