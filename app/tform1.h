@@ -5,6 +5,7 @@
 
 #include "server/connection.h"
 #include "server/records/baglantiu.h"
+#include "server/resulttable.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -22,6 +23,7 @@ class QToolButton;
 class QVBoxLayout;
 class MesgulGosterge;
 class RozetliSekmeler;
+class StokListesi;
 
 class TForm1 : public QMainWindow
 {
@@ -46,6 +48,10 @@ public:
 
     TSonucBilgisi sbilgi;
     Connection bagc;
+    // The basket lines of the customer worked for (`SepetVer2`), shared by every add-to-basket entry.
+    ResultTable sepet;
+    // The stock search and the page "Stok Listesi" (its table `stok`, grid `cxGrid1`).
+    StokListesi *stokListesi = nullptr;
     int _acilisadet = 0;
     bool _acilisgoruldu = false;
 

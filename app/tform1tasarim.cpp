@@ -2,6 +2,8 @@
 #include "app/tform1.h"
 
 #include "app/gorunum.h"
+#include "catalogue/stoklistesi.h"
+#include "promo/sekmerozeti.h"
 #include "platform/mesgulgosterge.h"
 
 #include <QFrame>
@@ -65,6 +67,8 @@ void TForm1::tasarimKur()
     durumAciklamasiKur(dikey);
     altSeritKur(dikey);
     setCentralWidget(govde);
+    stokListesi = new StokListesi(bagc, sbilgi,
+                                  { araedit, SpeedButton2, SpeedButton1, gifstokara, sPageControl1, sstoklistesi }, this);
     resize(1280, 800);
 }
 

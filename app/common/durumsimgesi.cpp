@@ -44,3 +44,18 @@ QString DurumAnlami(int kod)
         return {};
     }
 }
+
+QIcon BayrakSimgesi(bool evet)
+{
+    kaynaklariYukle();
+    static const QIcon var(QStringLiteral(":/durum/evet.svg"));
+    static const QIcon yok(QStringLiteral(":/durum/hayir.svg"));
+    return evet ? var : yok;
+}
+
+QIcon ResimSimgesi()
+{
+    kaynaklariYukle();
+    static const QIcon resim(QStringLiteral(":/durum/resim.svg"));
+    return resim;
+}

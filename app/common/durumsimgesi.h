@@ -11,3 +11,8 @@ QIcon DurumSimgesi(int kod);
 
 // What the icon means, for tooltips and accessible text; empty for other codes.
 QString DurumAnlami(int kod);
+
+// The flag columns ("Yeni", "Kampanyalı"): a mark for yes, a dash for no.
+QIcon BayrakSimgesi(bool evet);
+// The picture column: a camera when the item has a picture.
+QIcon ResimSimgesi();

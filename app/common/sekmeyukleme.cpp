@@ -3,6 +3,7 @@
 #include "app/common/async.h"
 #include "app/common/baglantikontrol.h"
 #include "app/common/mesajgoster.h"
+#include "platform/grid/izgara.h"
 #include "platform/mesgulgosterge.h"
 
 #include <exception>
@@ -14,6 +15,32 @@ SekmeYukleme::SekmeYukleme(MesgulGosterge *gosterge, QWidget *izgara, Adimlar ad
     , m_izgara(izgara)
     , m_adimlar(std::move(adimlar))
 { }
+
+SekmeYukleme *SekmeYukleme::izgaraIcin(MesgulGosterge *gosterge, Izgara *izgara, std::function<bool()> getir,
+                                       std::function<void(bool)> sonra, QObject *parent,
+                                       std::function<void()> hazirla)
+{
+    QPointer<Izgara> g(izgara);
+    Adimlar adimlar;
+    adimlar.hazirla = [g, hazirla = std::move(hazirla)] {
+        if (g) {
+            g->baglantiyiKes();
+            g->guncellemeyeBasla();
+        }
+        if (hazirla)
+            hazirla();
+    };
+    adimlar.getir = std::move(getir);
+    adimlar.bitir = [g, sonra = std::move(sonra)](bool hata) {
+        if (g) {
+            g->baglantiyiKur();
+            g->guncellemeyiBitir();
+        }
+        if (sonra)
+            sonra(hata);
+    };
+    return new SekmeYukleme(gosterge, izgara, std::move(adimlar), parent);
+}
 
 void SekmeYukleme::Yukle()
 {
@@ -59,7 +86,7 @@ void SekmeYukleme::tamamla(bool hata)
     std::exception_ptr bitirHatasi;
     try {
         if (m_adimlar.bitir)
-            m_adimlar.bitir();
+            m_adimlar.bitir(hata);
     } catch (...) {
         bitirHatasi = std::current_exception();
     }

@@ -20,6 +20,7 @@
 
 #include <functional>
 
+class Izgara;
 class MesgulGosterge;
 
 class SekmeYukleme : public QObject
@@ -31,10 +32,18 @@ public:
     {
         std::function<void()> hazirla; // UI thread, before: cut the grid's data link, begin the bulk update
         std::function<bool()> getir; // worker: the tab's fetch; true on failure (`hata`)
-        std::function<void()> bitir; // UI thread, after: restore the link, end the update, the badge caption
+        // UI thread, after (before the failure message): restore the link, end the update, the badge caption.
+        std::function<void(bool hata)> bitir;
     };
 
     SekmeYukleme(MesgulGosterge *gosterge, QWidget *izgara, Adimlar adimlar, QObject *parent = nullptr);
+
+    // The load of a grid's table: the grid's data link is cut and its bulk
+    // update begun before the fetch, both restored before `sonra`, so the view
+    // never reads the table a worker fills. `hazirla` runs after the cut.
+    static SekmeYukleme *izgaraIcin(MesgulGosterge *gosterge, Izgara *izgara, std::function<bool()> getir,
+                                    std::function<void(bool hata)> sonra, QObject *parent,
+                                    std::function<void()> hazirla = {});
 
     void Yukle();
     bool yukleniyor() const { return m_yukleniyor; }

@@ -39,7 +39,7 @@ protected:
                      --calisan;
                      return hata;
                  },
-                 [this] { olaylar << QStringLiteral("bitir"); } };
+                 [this](bool) { olaylar << QStringLiteral("bitir"); } };
     }
 
     QWidget pencere;
