@@ -5,6 +5,7 @@
 #include "app/common/mesajgoster.h"
 #include "app/common/surec.h"
 #include "app/tgirisform.h"
+#include "catalogue/sepetegiris.h"
 #include "catalogue/stoklistesi.h"
 #include "promo/sekmerozeti.h"
 
@@ -99,6 +100,11 @@ void TForm1::KullaniciTipineUyarla(int musteriTipi)
     if (musteriTipi == 4)
         sPageControl1->setTabVisible(sPageControl1->indexOf(skampanyali), false);
     stokListesi->KullaniciTipineUyarla(musteriTipi);
+}
+
+void TForm1::SepetYenile()
+{
+    SepetYukle(bagc, sbilgi, sepet);
 }
 
 void TForm1::AnaBilgiAl(const QPointer<TForm1> &pencere)

@@ -45,6 +45,8 @@ public:
     void AnaBilgiAl() { AnaBilgiAl(QPointer<TForm1>(this)); }
     // What each user kind sees; later screens add their columns here.
     void KullaniciTipineUyarla(int musteriTipi);
+    // The basket reload every add, change and order ends with.
+    void SepetYenile();
 
     TSonucBilgisi sbilgi;
     Connection bagc;

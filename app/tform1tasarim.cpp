@@ -2,6 +2,7 @@
 #include "app/tform1.h"
 
 #include "app/gorunum.h"
+#include "catalogue/sepetegiris.h"
 #include "catalogue/stoklistesi.h"
 #include "promo/sekmerozeti.h"
 #include "platform/mesgulgosterge.h"
@@ -69,6 +70,10 @@ void TForm1::tasarimKur()
     setCentralWidget(govde);
     stokListesi = new StokListesi(bagc, sbilgi,
                                   { araedit, SpeedButton2, SpeedButton1, gifstokara, sPageControl1, sstoklistesi }, this);
+    stokListesi->setSepeteEkle([this](ResultTable &stok, int satir) {
+        SepetBaglami b { &bagc, &sbilgi, &sepet, [this] { SepetYenile(); }, this };
+        ListedenSepeteEkle(b, StokKaynagi::StokListesi, stok, satir);
+    });
     resize(1280, 800);
 }
 

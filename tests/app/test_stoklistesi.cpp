@@ -329,4 +329,29 @@ TEST_F(StokListesiTest, DoubleClickHandsTheRowToTheBasket)
     (void)w;
 }
 
+TEST_F(StokListesiTest, DoubleClickOpensTheBasketDialogAndAddsTheLine)
+{
+    TForm1 &w = olustur();
+    ASSERT_TRUE(ara(QStringLiteral("FREN")));
+    ASSERT_GT(liste->stok.rowCount(), 3);
+    QTreeView *v = liste->cxGrid1->gorunum();
+    const QRect alan = v->visualRect(v->model()->index(2, liste->cxGrid1->sutunBul(u"ADI")));
+    const int satir = liste->cxGrid1->gorunumSatiri(2);
+    const qint64 stokno = liste->stok.asInt(satir, liste->stok.columnIndex(u"STOK_STOKNO"));
+
+    ModalYanit yanit;
+    yanit.cevapla("Sipariş ekle", {}, "Sepete Ekle");
+    QTest::mouseClick(v->viewport(), Qt::LeftButton, {}, alan.center());
+    QTest::mouseDClick(v->viewport(), Qt::LeftButton, {}, alan.center());
+    EXPECT_TRUE(yanit.bekle());
+
+    // The basket was loaded, the line added by the server, the basket loaded again.
+    bool var = false;
+    const int c = w.sepet.columnIndex(u"STOKNO");
+    ASSERT_GE(c, 0);
+    for (int r = 0; r < w.sepet.rowCount(); ++r)
+        var = var || w.sepet.asInt(r, c) == stokno;
+    EXPECT_TRUE(var);
+}
+
 } // namespace
