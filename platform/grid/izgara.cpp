@@ -444,6 +444,7 @@ Izgara::Izgara(QWidget *parent)
     d->gorunum = new IzgaraGorunumu(*d, this);
     d->gorunum->setObjectName(QStringLiteral("gorunum"));
     d->baslik = new IzgaraBaslik(*d, d->gorunum);
+    d->baslik->setMouseTracking(true); // the filter mark follows the mouse
     d->gorunum->setHeader(d->baslik);
     d->model = new IzgaraModeli(*d, this);
     d->gorunum->setModel(d->model);

@@ -8,7 +8,10 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFontInfo>
 #include <QSet>
+#include <QStyleOptionHeader>
+#include <QTextLayout>
 #include <QVBoxLayout>
 
 #include <array>
@@ -130,6 +133,34 @@ Qt::ItemFlags IzgaraModeli::flags(const QModelIndex &index) const
 
 namespace {
 
+// Word-wrapped text that may not fit the row: the lines that fit, the last of
+// them cut with an ellipsis, so no text runs over the row's edges.
+void sarmaliCiz(QPainter *p, const QRect &alan, Qt::Alignment h, const QString &metin, const QFontMetrics &fm)
+{
+    const QRect gerekli = fm.boundingRect(alan, int(h | Qt::TextWordWrap), metin);
+    const int sigan = std::max(1, alan.height() / std::max(1, fm.lineSpacing()));
+    if (gerekli.height() <= alan.height() || alan.width() <= 0) {
+        p->drawText(alan, int(h | Qt::TextWordWrap), metin);
+        return;
+    }
+    QTextLayout dizgi(metin, p->font());
+    QTextOption secenek;
+    secenek.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    dizgi.setTextOption(secenek);
+    QStringList satirlar;
+    dizgi.beginLayout();
+    for (QTextLine satir = dizgi.createLine(); satir.isValid(); satir = dizgi.createLine()) {
+        satir.setLineWidth(alan.width());
+        if (satirlar.size() == sigan - 1) {
+            satirlar << fm.elidedText(metin.mid(satir.textStart()).simplified(), Qt::ElideRight, alan.width());
+            break;
+        }
+        satirlar << metin.mid(satir.textStart(), satir.textLength()).trimmed();
+    }
+    dizgi.endLayout();
+    p->drawText(alan, int((h & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter), satirlar.join(QLatin1Char('\n')));
+}
+
 QString cokSatirli(QString s)
 {
     s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -197,7 +228,7 @@ void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &option, const 
         break;
     }
     case Sunum::SarmaliMetin:
-        p->drawText(alan, int(h | Qt::TextWordWrap), d.hucreMetni(r, c));
+        sarmaliCiz(p, alan, h, d.hucreMetni(r, c), option.fontMetrics);
         break;
     case Sunum::Hesaplanan:
         p->drawText(alan, int(h), cokSatirli(d.hucreMetni(r, c)));
@@ -326,10 +357,11 @@ void IzgaraBaslik::paintEvent(QPaintEvent *e)
     p.setPen(Qt::NoPen);
     for (int c = 0; c < count(); ++c) {
         const QRect alan = dugmeAlani(c);
-        if (alan.isEmpty())
+        const bool etkin = size_t(c) < d.filtreler.size() && !d.filtreler[size_t(c)].empty();
+        // Only where the mouse is or a filter holds: narrow captions keep their room.
+        if (alan.isEmpty() || (!etkin && c != m_uzerinde))
             continue;
         const QRect kutu(alan.x(), alan.center().y() - 7, 14, 14);
-        const bool etkin = size_t(c) < d.filtreler.size() && !d.filtreler[size_t(c)].empty();
         if (etkin) {
             p.setBrush(QColor(255, 214, 0));
             p.drawRoundedRect(kutu, 3, 3);
@@ -339,6 +371,70 @@ void IzgaraBaslik::paintEvent(QPaintEvent *e)
         p.setBrush(etkin ? QColor(Qt::black) : d.renkler.baslikYazi);
         p.drawPolygon(uc, 3);
     }
+}
+
+void IzgaraBaslik::paintSection(QPainter *p, const QRect &rect, int sutun) const
+{
+    if (!rect.isValid())
+        return;
+    // The style paints the section without its text; the caption wraps onto a
+    // second line (the headers are tall enough) before it is cut.
+    QStyleOptionHeader secenek;
+    initStyleOption(&secenek);
+    secenek.rect = rect;
+    secenek.section = sutun;
+    secenek.text.clear();
+    secenek.sortIndicator = QStyleOptionHeader::None;
+    style()->drawControl(QStyle::CE_HeaderSection, &secenek, p, this);
+    const QString metin = model() ? model()->headerData(sutun, orientation(), Qt::DisplayRole).toString() : QString();
+    const bool sirali = isSortIndicatorShown() && sortIndicatorSection() == sutun;
+    QRect alan = rect.adjusted(3, 1, sirali ? -11 : -3, -1);
+    p->save();
+    QFont f = font();
+    f.setBold(d.renkler.baslikKalin);
+    // A word wider than a narrow column gets a smaller letter before it is cut.
+    const QStringList sozcukler = metin.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int boy = QFontInfo(f).pixelSize(); boy > 9; --boy) {
+        const QFontMetrics fm(f);
+        bool sigar = true;
+        for (const QString &s : sozcukler)
+            sigar = sigar && fm.horizontalAdvance(s) <= alan.width();
+        if (sigar)
+            break;
+        f.setPixelSize(boy - 1);
+    }
+    p->setFont(f);
+    p->setPen(d.renkler.baslikYazi);
+    sarmaliCiz(p, alan, Qt::AlignCenter, metin, QFontMetrics(f));
+    if (sirali) {
+        p->setRenderHint(QPainter::Antialiasing);
+        p->setPen(Qt::NoPen);
+        p->setBrush(d.renkler.baslikYazi);
+        const QPointF m(rect.right() - 7, rect.center().y());
+        const bool artan = sortIndicatorOrder() == Qt::AscendingOrder;
+        const QPointF uc[] = { { m.x() - 3.5, m.y() + (artan ? 2 : -2) },
+                               { m.x() + 3.5, m.y() + (artan ? 2 : -2) },
+                               { m.x(), m.y() + (artan ? -3 : 3) } };
+        p->drawPolygon(uc, 3);
+    }
+    p->restore();
+}
+
+void IzgaraBaslik::mouseMoveEvent(QMouseEvent *e)
+{
+    const int s = logicalIndexAt(e->position().toPoint());
+    if (s != m_uzerinde) {
+        m_uzerinde = s;
+        viewport()->update();
+    }
+    QHeaderView::mouseMoveEvent(e);
+}
+
+void IzgaraBaslik::leaveEvent(QEvent *e)
+{
+    m_uzerinde = -1;
+    viewport()->update();
+    QHeaderView::leaveEvent(e);
 }
 
 void IzgaraBaslik::mousePressEvent(QMouseEvent *e)
@@ -391,13 +487,31 @@ void IzgaraAltBilgi::paintEvent(QPaintEvent *)
     f.setBold(true);
     p.setFont(f);
     p.setPen(palette().color(QPalette::WindowText));
-    for (int c = 0; c < int(d.sutunlar.size()) && c < int(d.ozetler.size()); ++c) {
+    const int adet = std::min(int(d.sutunlar.size()), int(d.ozetler.size()));
+    for (int c = 0; c < adet; ++c) {
         if (d.baslik->isSectionHidden(c) || d.ozetler[size_t(c)].isEmpty())
             continue;
         const int pad = d.sutunlar[size_t(c)].icBosluk;
-        const QRect r(vp.x() + d.baslik->sectionViewportPosition(c) + pad, 0, d.baslik->sectionSize(c) - 2 * pad,
-                      height());
-        p.drawText(r, int(d.hiza(c) | Qt::TextSingleLine), d.ozetler[size_t(c)]);
+        QRect r(vp.x() + d.baslik->sectionViewportPosition(c) + pad, 0, d.baslik->sectionSize(c) - 2 * pad,
+                height());
+        Qt::Alignment h = d.hiza(c);
+        const QString &metin = d.ozetler[size_t(c)];
+        // A summary wider than its narrow column runs on over the columns to its
+        // right that have none, as far as the next visual one with a summary.
+        if (p.fontMetrics().horizontalAdvance(metin) > r.width()) {
+            int sag = r.right();
+            for (int v = d.baslik->visualIndex(c) + 1; v < d.baslik->count(); ++v) {
+                const int s = d.baslik->logicalIndex(v);
+                if (d.baslik->isSectionHidden(s))
+                    continue;
+                if (s < adet && !d.ozetler[size_t(s)].isEmpty())
+                    break;
+                sag = vp.x() + d.baslik->sectionViewportPosition(s) + d.baslik->sectionSize(s) - pad;
+            }
+            r.setRight(sag);
+            h = Qt::AlignLeft | Qt::AlignVCenter;
+        }
+        p.drawText(r, int(h | Qt::TextSingleLine), metin);
     }
 }
 

@@ -173,12 +173,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
+    void paintSection(QPainter *p, const QRect &rect, int sutun) const override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void leaveEvent(QEvent *e) override;
 
 private:
     Izgara::Impl &d;
     bool m_dugmeBasildi = false;
+    int m_uzerinde = -1; // the section under the mouse: its filter mark is drawn
 };
 
 class IzgaraAltBilgi : public QWidget
