@@ -19,6 +19,8 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QString baslikStok = QStringLiteral("Stok Listesi");
@@ -326,6 +328,15 @@ void StokListesi::SutunDuzeni(int pencereGenisligi)
             if (cxGrid1->sutunGorunur(alan))
                 cxGrid1->setSutunGenisligi(alan, 80);
         cxGrid1->setSutunGenisligi(fiyatBilgisi, 150);
+        // The fixed summary width can push the last column past the view's edge:
+        // the description gives up the excess, so no horizontal scroll bar appears.
+        int toplam = 0;
+        for (int i = 0; i < cxGrid1->sutunSayisi(); ++i)
+            toplam += cxGrid1->sutunGenisligi(cxGrid1->sutun(i).kimlik());
+        const int fazla = toplam - cxGrid1->gorunum()->viewport()->width();
+        const int aciklama = cxGrid1->sutunGenisligi(u"ADI");
+        if (fazla > 0 && aciklama > 0)
+            cxGrid1->setSutunGenisligi(u"ADI", std::max(60, aciklama - fazla));
     }
 }
 

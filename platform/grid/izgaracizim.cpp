@@ -230,9 +230,19 @@ void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &option, const 
     case Sunum::SarmaliMetin:
         sarmaliCiz(p, alan, h, d.hucreMetni(r, c), option.fontMetrics);
         break;
-    case Sunum::Hesaplanan:
-        p->drawText(alan, int(h), cokSatirli(d.hucreMetni(r, c)));
+    case Sunum::Hesaplanan: {
+        // Never cut: a line wider than the cell gets a smaller letter instead.
+        const QString metin = cokSatirli(d.hucreMetni(r, c));
+        QFont f = option.font;
+        for (int boy = QFontInfo(f).pixelSize(); boy > 8; --boy) {
+            if (QFontMetrics(f).boundingRect(alan, int(h), metin).width() <= alan.width())
+                break;
+            f.setPixelSize(boy - 1);
+        }
+        p->setFont(f);
+        p->drawText(alan, int(h), metin);
         break;
+    }
     case Sunum::Simge: {
         if (!s.simge)
             break;
@@ -405,7 +415,15 @@ void IzgaraBaslik::paintSection(QPainter *p, const QRect &rect, int sutun) const
     }
     p->setFont(f);
     p->setPen(d.renkler.baslikYazi);
-    sarmaliCiz(p, alan, Qt::AlignCenter, metin, QFontMetrics(f));
+    const QFontMetrics fm(f);
+    bool sigar = true;
+    for (const QString &s : sozcukler)
+        sigar = sigar && fm.horizontalAdvance(s) <= alan.width();
+    if (sigar)
+        sarmaliCiz(p, alan, Qt::AlignCenter, metin, fm);
+    else // no word is broken apart: the caption is cut at its end
+        p->drawText(alan, int(Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine),
+                    fm.elidedText(metin, Qt::ElideRight, alan.width()));
     if (sirali) {
         p->setRenderHint(QPainter::Antialiasing);
         p->setPen(Qt::NoPen);
