@@ -51,7 +51,7 @@ struct Ortam
         }
         // The part word whose row count is nearest 20,000.
         for (const char *aday : { "FREN", "FILTRE", "YAG", "DISK", "POMPA", "CONTA", "RULMAN", "KAYIS", "AMORTISOR",
-                                  "BALATA", "MOTOR", "SET" }) {
+                                  "BALATA", "MOTOR", "SET", "DIZEL", "BENZIN", "ARKA", "SOL", "1.6", "2.0", "ON " }) {
             const int n = ara(QString::fromLatin1(aday))->rowCount();
             if (sorgu.isEmpty() || std::abs(n - 20000) < std::abs(satir - 20000)) {
                 sorgu = QString::fromLatin1(aday);
