@@ -6,7 +6,9 @@
 #include "app/common/surec.h"
 #include "app/tgirisform.h"
 #include "catalogue/sepetegiris.h"
+#include "catalogue/sepetsayfasi.h"
 #include "catalogue/stoklistesi.h"
+#include "platform/grid/izgara.h"
 #include "promo/sekmerozeti.h"
 
 #include "deployment.h"
@@ -52,6 +54,12 @@ TForm1::TForm1(QWidget *parent)
 }
 
 TForm1::~TForm1() = default;
+
+TForm1::IzgaraCozucu::~IzgaraCozucu()
+{
+    if (izgara)
+        izgara->setTablo(nullptr);
+}
 
 void TForm1::FormCreate()
 {
@@ -100,11 +108,12 @@ void TForm1::KullaniciTipineUyarla(int musteriTipi)
     if (musteriTipi == 4)
         sPageControl1->setTabVisible(sPageControl1->indexOf(skampanyali), false);
     stokListesi->KullaniciTipineUyarla(musteriTipi);
+    sepetSayfasi->KullaniciTipineUyarla(musteriTipi);
 }
 
 void TForm1::SepetYenile()
 {
-    SepetYukle(bagc, sbilgi, sepet);
+    sepetSayfasi->SepetYenile();
 }
 
 void TForm1::AnaBilgiAl(const QPointer<TForm1> &pencere)

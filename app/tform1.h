@@ -21,8 +21,10 @@ class QMenu;
 class QPushButton;
 class QToolButton;
 class QVBoxLayout;
+class Izgara;
 class MesgulGosterge;
 class RozetliSekmeler;
+class SepetSayfasi;
 class StokListesi;
 
 class TForm1 : public QMainWindow
@@ -54,6 +56,8 @@ public:
     ResultTable sepet;
     // The stock search and the page "Stok Listesi" (its table `stok`, grid `cxGrid1`).
     StokListesi *stokListesi = nullptr;
+    // The page "Sepet" on ssepet (grid `cxGrid2`, totals, the order panel); it shows the table `sepet`.
+    SepetSayfasi *sepetSayfasi = nullptr;
     int _acilisadet = 0;
     bool _acilisgoruldu = false;
 
@@ -120,4 +124,12 @@ private:
     void menuKur();
 
     bool m_ilkGosterim = true;
+    // The basket table is a member and goes before the child widgets (also when
+    // the login ends the process inside the constructor): this, declared after
+    // it, unbinds the basket grid first.
+    struct IzgaraCozucu
+    {
+        Izgara *izgara = nullptr;
+        ~IzgaraCozucu();
+    } m_sepetIzgarasi;
 };

@@ -3,6 +3,7 @@
 
 #include "app/gorunum.h"
 #include "catalogue/sepetegiris.h"
+#include "catalogue/sepetsayfasi.h"
 #include "catalogue/stoklistesi.h"
 #include "promo/sekmerozeti.h"
 #include "platform/mesgulgosterge.h"
@@ -73,6 +74,13 @@ void TForm1::tasarimKur()
     stokListesi->setSepeteEkle([this](ResultTable &stok, int satir) {
         SepetBaglami b { &bagc, &sbilgi, &sepet, [this] { SepetYenile(); }, this };
         ListedenSepeteEkle(b, StokKaynagi::StokListesi, stok, satir);
+    });
+    sepetSayfasi = new SepetSayfasi(bagc, sbilgi, sepet, { araedit, sPageControl1, ssepet }, this);
+    m_sepetIzgarasi.izgara = sepetSayfasi->cxGrid2;
+    // Every time the basket page becomes the current one.
+    connect(sPageControl1, &QTabWidget::currentChanged, this, [this] {
+        if (sPageControl1->currentWidget() == ssepet)
+            sepetSayfasi->SayfaGosterildi();
     });
     resize(1280, 800);
 }
