@@ -125,6 +125,8 @@ void BM_AramadanGrideKadar(benchmark::State &state)
     state.counters["decode_ms"] = cozum / n;
     state.counters["view_ms"] = gorunum / n;
     state.counters["view_share_pct"] = 100.0 * gorunum / (cagri + cozum + gorunum);
+    state.counters["table_MB"] = double(liste.stok.storageBytes()) / 1e6;
+    state.counters["grid_extra_kB"] = double(liste.cxGrid1->eslemeBaytlari()) / 1e3;
     state.SetLabel(o.sorgu.toStdString());
 }
 BENCHMARK(BM_AramadanGrideKadar)->Unit(benchmark::kMillisecond)->Iterations(10);
