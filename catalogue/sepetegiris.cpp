@@ -47,13 +47,6 @@ struct Satir
     }
 };
 
-std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi &b)
-{
-    auto k = std::make_unique<TSonucBilgisi>();
-    k->Kopyala(b);
-    return k;
-}
-
 bool fiyatYazabilir(int musteriTipi)
 {
     return musteriTipi == 1 || musteriTipi == 2;
@@ -194,7 +187,7 @@ void eklemeAkisi(SepetBaglami &b, StokKaynagi kaynak, const ResultTable &liste, 
     const TSonucBilgisi &s = *b.sbilgi;
     // The row's own price: a price typed into the dialog never makes a new line.
     if (!islem(*b.bagc, [&](TServerMethods1Client &p) {
-            sonuc = p.SepetEkle2(kopya(s), s.FCARINO, e.stokno, e.barkod, e.adi, miktar, e.kdv, e.fiyat, e.ind[0],
+            sonuc = p.SepetEkle2(s.KopyaVer(), s.FCARINO, e.stokno, e.barkod, e.adi, miktar, e.kdv, e.fiyat, e.ind[0],
                                  s.FSirano, e.k, e.ind[1], e.ind[2], e.ind[3]);
         }))
         return;
@@ -295,7 +288,7 @@ void SepetSatiriniDegistir(SepetBaglami &b, int sepetSatiri)
     const TSonucBilgisi &bilgi = *b.sbilgi;
     if (!islem(*b.bagc, [&](TServerMethods1Client &p) {
             // The line is named by its number; the server does not read stokno here.
-            p.SepetGuncelle2(kopya(bilgi), bilgi.FCARINO, 0, g.barkod, g.stokadi, miktar, g.kdv, fiyat, g.ind[0],
+            p.SepetGuncelle2(bilgi.KopyaVer(), bilgi.FCARINO, 0, g.barkod, g.stokadi, miktar, g.kdv, fiyat, g.ind[0],
                              bilgi.FSirano, g.sirano, g.ind[1], g.ind[2], g.ind[3]);
         }))
         return;

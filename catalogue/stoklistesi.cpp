@@ -29,17 +29,11 @@ constexpr int darSinir = 1152;
 const QStringView fiyatSutunlari[] = { u"LISTEFIYAT1", u"KAMPFIYAT", u"NETFIYAT", u"KDVDAHIL" };
 const QString fiyatBilgisi = QStringLiteral("FiyatBilgisi");
 
+// Most stock texts wrap: codes and names are long and the rows tall.
 IzgaraSutunu sutun(const char *alan, const QString &baslik, int agirlik, bool gorunur,
                    Sunum sunum = Sunum::SarmaliMetin, bool sunulur = true)
 {
-    IzgaraSutunu s;
-    s.alan = QString::fromLatin1(alan);
-    s.baslik = baslik;
-    s.agirlik = agirlik;
-    s.gorunur = gorunur;
-    s.sunum = sunum;
-    s.sunulur = sunulur;
-    return s;
+    return IzgaraSutunu::Alan(alan, baslik, agirlik, gorunur, sunum, sunulur);
 }
 
 IzgaraSutunu simgeSutunu(const char *alan, const QString &baslik, std::function<QIcon(const QVariant &)> simge,
@@ -222,6 +216,7 @@ void StokListesi::Ara()
     }
     // The text goes as typed, blanks included.
     m_aranan = m_d.araedit->text();
+    m_bilgi = m_sbilgi.KopyaVer();
     m_arama->Yukle();
 }
 
@@ -231,11 +226,9 @@ bool StokListesi::getir()
         auto baglanti = m_bagc.clone();
         if (!BaglantiKontrol(*baglanti, false))
             return true;
-        auto bilgi = std::make_unique<TSonucBilgisi>();
-        bilgi->Kopyala(m_sbilgi);
         {
             TServerMethods1Client proxy(baglanti.get());
-            ResultTable *sonuc = proxy.StokAraGetir(m_aranan, std::move(bilgi));
+            ResultTable *sonuc = proxy.StokAraGetir(m_aranan, m_bilgi->KopyaVer());
             stok.loadPacket(std::move(*sonuc));
         }
         if (stok.columnIndex(u"IND1") < 0)

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class Connection;
 class Izgara;
@@ -22,7 +23,7 @@ class QTabWidget;
 class QToolButton;
 class QWidget;
 class SekmeYukleme;
-class TSonucBilgisi;
+struct TSonucBilgisi;
 
 class StokListesi : public QObject
 {
@@ -92,7 +93,9 @@ private:
     TSonucBilgisi &m_sbilgi;
     Denetimler m_d;
     SekmeYukleme *m_arama = nullptr;
-    QString m_aranan; // written on the UI thread before the worker starts, read by it
+    // Written on the UI thread before the worker starts, read by it.
+    QString m_aranan;
+    std::unique_ptr<TSonucBilgisi> m_bilgi;
     int m_musteriTipi = 0;
     bool m_genis = true;
     std::function<void(ResultTable &, int)> m_sepeteEkle;

@@ -48,4 +48,18 @@ struct IzgaraSutunu
     QString ad;
 
     QString kimlik() const { return ad.isEmpty() ? alan : ad; }
+
+    // The usual declaration of a field's column, in the order screens list them.
+    static IzgaraSutunu Alan(const char *alan, const QString &baslik, int agirlik, bool gorunur,
+                             Sunum sunum = Sunum::Metin, bool sunulur = true)
+    {
+        IzgaraSutunu s;
+        s.alan = QString::fromLatin1(alan);
+        s.baslik = baslik;
+        s.agirlik = agirlik;
+        s.gorunur = gorunur;
+        s.sunum = sunum;
+        s.sunulur = sunulur;
+        return s;
+    }
 };
