@@ -223,7 +223,23 @@ void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &option, const 
     switch (s.sunum) {
     case Sunum::Metin:
     case Sunum::OrtaliMetin: {
-        const QString m = option.fontMetrics.elidedText(d.hucreMetni(r, c), Qt::ElideRight, alan.width());
+        const QString metin = d.hucreMetni(r, c);
+        const ColumnType tur = d.tablo->column(tc).type;
+        const bool sayi = tur != ColumnType::String && tur != ColumnType::Bytes && tur != ColumnType::Bool;
+        if (sayi && option.fontMetrics.horizontalAdvance(metin) > alan.width()) {
+            // An amount loses no digit to an ellipsis: it gets a smaller letter first.
+            QFont f = option.font;
+            for (int boy = QFontInfo(f).pixelSize(); boy > 9; --boy) {
+                f.setPixelSize(boy - 1);
+                if (QFontMetrics(f).horizontalAdvance(metin) <= alan.width())
+                    break;
+            }
+            p->setFont(f);
+            p->drawText(alan, int(h | Qt::TextSingleLine),
+                        QFontMetrics(f).elidedText(metin, Qt::ElideRight, alan.width()));
+            break;
+        }
+        const QString m = option.fontMetrics.elidedText(metin, Qt::ElideRight, alan.width());
         p->drawText(alan, int(h | Qt::TextSingleLine), m);
         break;
     }

@@ -30,6 +30,7 @@
 #include <QTreeView>
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 #include <map>
 #include <memory>
@@ -178,13 +179,27 @@ protected:
         return p;
     }
 
-    // sqlite3 on the server's database, read-only; one line per row, "|" between the fields.
+    // The server's database, read-only; one text per row, "|" between the fields.
     static QStringList sorgu(const QString &sql)
     {
-        QProcess p;
-        p.start(QStringLiteral("sqlite3"), { QStringLiteral("-readonly"), sunucu->database(), sql });
-        p.waitForFinished(10000);
-        return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QStringList satirlar;
+        sqlite3 *db = nullptr;
+        if (sqlite3_open_v2(sunucu->database().toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr)
+            == SQLITE_OK) {
+            sqlite3_busy_timeout(db, 5000);
+            sqlite3_stmt *st = nullptr;
+            if (sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &st, nullptr) == SQLITE_OK) {
+                while (sqlite3_step(st) == SQLITE_ROW) {
+                    QStringList alanlar;
+                    for (int i = 0; i < sqlite3_column_count(st); ++i)
+                        alanlar << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(st, i)));
+                    satirlar << alanlar.join(QLatin1Char('|'));
+                }
+            }
+            sqlite3_finalize(st);
+        }
+        sqlite3_close(db);
+        return satirlar;
     }
 
     static ServerProcess *sunucu;
@@ -367,7 +382,7 @@ TEST_F(SepetTest, TheRoadOfOneOrder)
     // The order holds exactly the ticked line and the note with "\r\n".
     const QStringList kayit = sorgu(QStringLiteral(
         "SELECT sirano, hex(aciklama), teslim, kargo, kargofirma FROM siparis ORDER BY sirano DESC LIMIT 1"));
-    ASSERT_EQ(kayit.size(), 1) << "sqlite3 okunamadı";
+    ASSERT_EQ(kayit.size(), 1) << "sunucunun veritabanı okunamadı";
     const QStringList f = kayit[0].split(QLatin1Char('|'));
     ASSERT_EQ(f.size(), 5);
     EXPECT_EQ(f[1], QString::fromLatin1(QByteArray("ilk\r\nikinci").toHex().toUpper()));
