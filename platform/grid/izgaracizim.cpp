@@ -231,7 +231,7 @@ void IzgaraCizici::paint(QPainter *p, const QStyleOptionViewItem &option, const 
             QFont f = option.font;
             for (int boy = QFontInfo(f).pixelSize(); boy > 9; --boy) {
                 f.setPixelSize(boy - 1);
-                if (QFontMetrics(f).horizontalAdvance(metin) <= alan.width())
+                if (QFontMetrics(f).horizontalAdvance(metin) < alan.width()) // strict: elidedText rounds up
                     break;
             }
             p->setFont(f);
