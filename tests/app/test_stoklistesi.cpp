@@ -26,6 +26,15 @@
 
 namespace {
 
+// A column of the given name and type, the rest of its definition left at the defaults.
+ColumnDef sutunTanimi(const QString &ad, ColumnType tur)
+{
+    ColumnDef c;
+    c.name = ad;
+    c.type = tur;
+    return c;
+}
+
 class StokListesiTest : public ::testing::Test
 {
 protected:
@@ -102,7 +111,7 @@ TEST_F(StokListesiTest, TurkishLettersTypedBecomeLatinPastedTextIsKept)
 {
     TForm1 &w = olustur();
     w.araedit->setFocus();
-    for (const QString harf : { QStringLiteral("ş"), QStringLiteral("İ"), QStringLiteral("ı"), QStringLiteral("a"),
+    for (const QString &harf : { QStringLiteral("ş"), QStringLiteral("İ"), QStringLiteral("ı"), QStringLiteral("a"),
                                 QStringLiteral("ğ"), QStringLiteral("Ç"), QStringLiteral("ö"), QStringLiteral("ü") }) {
         QTest::sendKeyEvent(QTest::Press, w.araedit, Qt::Key_unknown, harf, Qt::NoModifier);
         QTest::sendKeyEvent(QTest::Release, w.araedit, Qt::Key_unknown, harf, Qt::NoModifier);
@@ -247,17 +256,19 @@ TEST_F(StokListesiTest, WideAndNarrowLayoutsAtTheBoundary)
         agirlik.push_back(g->sutun(i).agirlik);
         gorunur.push_back(g->sutunGorunur(g->sutun(i).kimlik()));
     }
-    const std::vector<int> beklenen = AgirlikliGenislikler(g->width(), agirlik, gorunur);
-    for (int i = 0; i < g->sutunSayisi(); ++i)
-        if (gorunur[i])
+    const std::vector<int> beklenen = AgirlikliGenislikler(g->gorunum()->width(), agirlik, gorunur);
+    for (int i = 0; i < g->sutunSayisi(); ++i) {
+        if (gorunur[i]) {
             EXPECT_EQ(g->sutunGenisligi(g->sutun(i).kimlik()), beklenen[i]) << g->sutun(i).kimlik().toStdString();
+        }
+    }
 }
 
 TEST_F(StokListesiTest, PriceSummaryHasThreeOrFourLines)
 {
     ResultTable t;
     for (const char *ad : { "LISTEFIYAT1", "KAMPFIYAT", "NETFIYAT", "KDVDAHIL" })
-        t.addColumn({ QString::fromLatin1(ad), ColumnType::Double });
+        t.addColumn(sutunTanimi(QString::fromLatin1(ad), ColumnType::Double));
     t.open();
     const double degerler[2][4] = { { 1234.5, 0, 1000, 1180 }, { 200, 150.25, 140, 165.2 } };
     for (const auto &d : degerler) {

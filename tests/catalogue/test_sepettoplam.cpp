@@ -16,6 +16,15 @@
 
 namespace {
 
+// A column of the given name and type, the rest of its definition left at the defaults.
+ColumnDef sutunTanimi(const QString &ad, ColumnType tur)
+{
+    ColumnDef c;
+    c.name = ad;
+    c.type = tur;
+    return c;
+}
+
 struct Satir
 {
     std::optional<int> sec; // nullopt: an empty cell
@@ -25,10 +34,10 @@ struct Satir
 ResultTable sepet(const std::vector<Satir> &satirlar)
 {
     ResultTable t;
-    t.addColumn({ QStringLiteral("SEC"), ColumnType::Int32 });
-    t.addColumn({ QStringLiteral("TUTAR"), ColumnType::Double });
-    t.addColumn({ QStringLiteral("INDIRIMTUTAR"), ColumnType::Double });
-    t.addColumn({ QStringLiteral("VERGITUTARI"), ColumnType::Double });
+    t.addColumn(sutunTanimi(QStringLiteral("SEC"), ColumnType::Int32));
+    t.addColumn(sutunTanimi(QStringLiteral("TUTAR"), ColumnType::Double));
+    t.addColumn(sutunTanimi(QStringLiteral("INDIRIMTUTAR"), ColumnType::Double));
+    t.addColumn(sutunTanimi(QStringLiteral("VERGITUTARI"), ColumnType::Double));
     t.open();
     for (const Satir &s : satirlar) {
         const int r = t.appendRow();
@@ -78,7 +87,7 @@ TEST(SepetToplami, ClosedTableOrNoTickColumnGivesZeros)
     ResultTable kapali;
     EXPECT_DOUBLE_EQ(SepetToplamiHesapla(kapali).genelToplam, 0);
     ResultTable secsiz;
-    secsiz.addColumn({ QStringLiteral("TUTAR"), ColumnType::Double });
+    secsiz.addColumn(sutunTanimi(QStringLiteral("TUTAR"), ColumnType::Double));
     secsiz.open();
     secsiz.setDouble(secsiz.appendRow(), 0, 10);
     EXPECT_DOUBLE_EQ(SepetToplamiHesapla(secsiz).toplam, 0);
