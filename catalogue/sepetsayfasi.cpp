@@ -34,26 +34,12 @@ constexpr int darSinir = 1152;
 IzgaraSutunu sutun(const char *alan, const QString &baslik, int agirlik, bool gorunur, Sunum sunum = Sunum::Metin,
                    bool sunulur = true)
 {
-    IzgaraSutunu s;
-    s.alan = QString::fromLatin1(alan);
-    s.baslik = baslik;
-    s.agirlik = agirlik;
-    s.gorunur = gorunur;
-    s.sunum = sunum;
-    s.sunulur = sunulur;
-    return s;
+    return IzgaraSutunu::Alan(alan, baslik, agirlik, gorunur, sunum, sunulur);
 }
 
 double hucre(const ResultTable &t, int r, int c)
 {
     return c < 0 ? 0.0 : t.asDouble(r, c);
-}
-
-std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi &b)
-{
-    auto k = std::make_unique<TSonucBilgisi>();
-    k->Kopyala(b);
-    return k;
 }
 
 } // namespace
@@ -471,7 +457,7 @@ void SepetSayfasi::SatirSil()
         return;
     try {
         TServerMethods1Client proxy(&m_bagc);
-        proxy.SepetSatirSil(kopya(m_sbilgi), sirano, aciklama);
+        proxy.SepetSatirSil(m_sbilgi.KopyaVer(), sirano, aciklama);
     } catch (...) {
         m_bagc.close();
         GenelHataRaporu(std::current_exception());
@@ -493,7 +479,7 @@ void SepetSayfasi::HepsiniSil()
         return;
     try {
         TServerMethods1Client proxy(&m_bagc);
-        proxy.SepetHepsiniSil(kopya(m_sbilgi));
+        proxy.SepetHepsiniSil(m_sbilgi.KopyaVer());
     } catch (...) {
         m_bagc.close();
         GenelHataRaporu(std::current_exception());

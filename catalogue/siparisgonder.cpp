@@ -44,13 +44,6 @@ QGroupBox *secimKutusu(const QString &baslik, const char *ad, QButtonGroup *&gru
     return kutu;
 }
 
-std::unique_ptr<TSonucBilgisi> kopya(const TSonucBilgisi &b)
-{
-    auto k = std::make_unique<TSonucBilgisi>();
-    k->Kopyala(b);
-    return k;
-}
-
 } // namespace
 
 SiparisGonder::SiparisGonder(Baglam baglam, QWidget *panel, QWidget *toplamAlani, QObject *parent)
@@ -277,7 +270,7 @@ void SiparisGonder::Gonder()
     if (BaglantiKontrol(bagc, true)) {
         try {
             TServerMethods1Client proxy(&bagc);
-            kaydedildi = proxy.SiparisKaydet(kopya(s), s.FCARINO, teslim, tur, not_, s.FSirano, kargoyeni);
+            kaydedildi = proxy.SiparisKaydet(s.KopyaVer(), s.FCARINO, teslim, tur, not_, s.FSirano, kargoyeni);
         } catch (...) {
             bagc.close();
             GenelHataRaporu(std::current_exception());

@@ -1,6 +1,7 @@
 // The page "Sepet" and the order submission, driven through the real main
 // window against a tarnevooto-server of its own.
 #include "app/common/baglantikontrol.h"
+#include "app/common/mesajgoster.h"
 #include "app/common/makine.h"
 #include "app/common/para.h"
 #include "app/common/surec.h"
@@ -519,6 +520,39 @@ TEST_F(SepetTest, TickNotStoredShowsOneMessageAndTheScreenKeepsTheServersTicks)
         isaretli += int(s);
     EXPECT_EQ(isaretli, 2);
     EXPECT_EQ(sayfa->geneltoplaml->text(), ParaBicimle(SepetToplamiHesapla(w.sepet).genelToplam));
+}
+
+TEST_F(SepetTest, SendWithoutConnectionShowsBothMessagesAndKeepsBasketAndNote)
+{
+    sepeteKoy(1);
+    TForm1 &w = olustur();
+    ModalYanit yanit;
+    sayfayiAc();
+    ASSERT_TRUE(yanit.bekle());
+    if (w.sepet.asInt(0, w.sepet.columnIndex(u"SEC")) != 1)
+        ciftTikla(0, u"SEC");
+    ASSERT_EQ(sunucununSecimleri().begin()->second, 1);
+    QTest::mouseClick(siparis->kargoGrubu->buttons()[0], Qt::LeftButton);
+    ASSERT_GT(siparis->kargocombo->count(), 1);
+    siparis->kargocombo->setCurrentIndex(1);
+    siparis->aciklamagir->setPlainText(QStringLiteral("acele"));
+    const QString siparisSayisi = sorgu(QStringLiteral("SELECT count(*) FROM siparis")).value(0);
+
+    // The connection check's message through the program's own dialog, as the program installs it.
+    MesajDiyaloguKur();
+    const QString port = w.bagc.param(QStringLiteral("Port"));
+    w.bagc.setParam(QStringLiteral("Port"), QString::number(olmayanPort()));
+    yanit.cevapla("Evet", {}, "Sipariş Onay");
+    yanit.cevapla("Tamam", baglantiMesaji, "Hata");
+    yanit.cevapla("Tamam", "Sipariş Göndermede Hata", "Hata");
+    siparis->Button1->click();
+    baglantikontrol::setMesajGoster({});
+    ASSERT_TRUE(yanit.bekle());
+    w.bagc.setParam(QStringLiteral("Port"), port);
+
+    EXPECT_EQ(sorgu(QStringLiteral("SELECT count(*) FROM siparis")).value(0), siparisSayisi);
+    EXPECT_EQ(w.sepet.rowCount(), 1);
+    EXPECT_EQ(siparis->aciklamagir->toPlainText(), "acele");
 }
 
 TEST_F(SepetTest, ColumnsByUserKind)
