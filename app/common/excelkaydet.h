@@ -14,7 +14,7 @@ class QWidget;
 
 // ".xls" in place of the file name's extension, or appended when it has none.
 // Only the last path component counts: "a.b/rapor" becomes "a.b/rapor.xls"; a
-// leading dot ("/tmp/.gizli") marks a hidden name, not an extension.
+// leading dot ("belgeler/.gizli") marks a hidden name, not an extension.
 QString XlsUzantisi(const QString &dosyaAdi);
 
 // Asks for the file and calls `yaz` with the path; nothing on cancel. An error
