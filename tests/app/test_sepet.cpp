@@ -2,6 +2,8 @@
 // window against a tarnevooto-server of its own.
 #include "app/common/baglantikontrol.h"
 #include "app/common/mesajgoster.h"
+#include "platform/xls/xlsokuyucu.h"
+#include "app/common/excelkaydet.h"
 #include "app/common/makine.h"
 #include "app/common/para.h"
 #include "app/common/surec.h"
@@ -30,6 +32,10 @@
 #include <QTest>
 #include <QTreeView>
 
+#include <QTemporaryDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
@@ -553,6 +559,47 @@ TEST_F(SepetTest, SendWithoutConnectionShowsBothMessagesAndKeepsBasketAndNote)
     EXPECT_EQ(sorgu(QStringLiteral("SELECT count(*) FROM siparis")).value(0), siparisSayisi);
     EXPECT_EQ(w.sepet.rowCount(), 1);
     EXPECT_EQ(siparis->aciklamagir->toPlainText(), "acele");
+}
+
+TEST_F(SepetTest, ExcelKaydetWritesTheBasketAsShown)
+{
+    sepeteKoy(3);
+    TForm1 &w = olustur();
+    ModalYanit yanit;
+    sayfayiAc();
+    ASSERT_TRUE(yanit.bekle());
+    ASSERT_EQ(w.sepet.rowCount(), 3);
+
+    QTemporaryDir klasor;
+    QString sorulanFiltre;
+    setKayitYoluSor([&](QWidget *, const QString &filtre) {
+        sorulanFiltre = filtre;
+        return klasor.filePath(QStringLiteral("sepet.xlsx"));
+    });
+    siparis->excelDugmesi->click();
+    setKayitYoluSor({});
+    EXPECT_EQ(sorulanFiltre, "Excel (*.xls*)");
+    const QString yol = klasor.filePath(QStringLiteral("sepet.xls"));
+    ASSERT_TRUE(QFileInfo::exists(yol));
+
+    const QJsonObject kitap = xlsokuyucu::oku(yol);
+    const QJsonObject sayfa1 = kitap[QStringLiteral("sayfalar")].toArray().at(0).toObject();
+    const QJsonArray hucreler = sayfa1[QStringLiteral("hucreler")].toArray();
+    // Captions, three lines, the footer.
+    ASSERT_EQ(sayfa1[QStringLiteral("nrows")].toInt(), 1 + 3 + 1);
+    int miktar = -1;
+    const QJsonArray basliklar = hucreler.at(0).toArray();
+    for (int c = 0; c < basliklar.size(); ++c)
+        if (basliklar.at(c).toArray().at(1).toString() == "Miktar")
+            miktar = c;
+    ASSERT_GE(miktar, 0);
+    const int mc = w.sepet.columnIndex(u"MIKTAR");
+    for (int i = 0; i < 3; ++i) {
+        const QJsonArray h = hucreler.at(1 + i).toArray().at(miktar).toArray();
+        EXPECT_EQ(h.at(0).toInt(), 2) << "a number cell"; // xlrd's XL_CELL_NUMBER
+        EXPECT_DOUBLE_EQ(h.at(1).toDouble(), w.sepet.asDouble(sayfa->cxGrid2->gorunumSatiri(i), mc));
+        EXPECT_EQ(h.at(2).toString(), "#,###,##0.00");
+    }
 }
 
 TEST_F(SepetTest, ColumnsByUserKind)
