@@ -16,6 +16,7 @@
 #include "promo/sekmerozeti.h"
 #include "server/tservermethods1client.h"
 #include "support/modalyanit.h"
+#include "sunucudangiris.h"
 #include "support/serverprocess.h"
 
 #include <QAbstractButton>
@@ -77,12 +78,7 @@ protected:
         baglantikontrol::setBekle({});
     }
 
-    std::unique_ptr<TSonucBilgisi> kopya() const
-    {
-        auto k = std::make_unique<TSonucBilgisi>();
-        k->Kopyala(*oturum);
-        return k;
-    }
+    std::unique_ptr<TSonucBilgisi> kopya() const { return oturum->KopyaVer(); }
 
     // One call on a connection of the test's own, beside the window's.
     template<class F> static void sunucuda(F &&f)
@@ -134,20 +130,7 @@ protected:
 
     TForm1 &olustur(int tip = 0)
     {
-        TForm1::setGirisAdimi([tip](Connection &bagc, TSonucBilgisi &sbilgi) {
-            bagc.setParam(QStringLiteral("Port"), QString::number(sunucu->port()));
-            if (!BaglantiKontrol(bagc, false))
-                return false;
-            {
-                TServerMethods1Client proxy(&bagc);
-                sbilgi.Kopyala(*proxy.BuyukGetir(BilgisayarIdAl()));
-            }
-            bagc.close();
-            sbilgi.FDisip = QStringLiteral("127.0.0.1");
-            if (tip)
-                sbilgi.FMusteriTipi = tip;
-            return true;
-        });
+        SunucudanGirisKur(sunucu->port(), tip);
         pencere = std::make_unique<TForm1>();
         pencere->resize(1280, 800);
         pencere->show();

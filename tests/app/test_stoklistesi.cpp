@@ -11,6 +11,7 @@
 #include "promo/sekmerozeti.h"
 #include "server/tservermethods1client.h"
 #include "support/modalyanit.h"
+#include "sunucudangiris.h"
 #include "support/serverprocess.h"
 
 #include <QLineEdit>
@@ -67,20 +68,7 @@ protected:
     // its user kind replaced when a test asks for another.
     TForm1 &olustur(int tip = 0)
     {
-        TForm1::setGirisAdimi([tip](Connection &bagc, TSonucBilgisi &sbilgi) {
-            bagc.setParam(QStringLiteral("Port"), QString::number(sunucu->port()));
-            if (!BaglantiKontrol(bagc, false))
-                return false;
-            {
-                TServerMethods1Client proxy(&bagc);
-                sbilgi.Kopyala(*proxy.BuyukGetir(BilgisayarIdAl()));
-            }
-            bagc.close();
-            sbilgi.FDisip = QStringLiteral("127.0.0.1");
-            if (tip)
-                sbilgi.FMusteriTipi = tip;
-            return true;
-        });
+        SunucudanGirisKur(sunucu->port(), tip);
         pencere = std::make_unique<TForm1>();
         pencere->resize(1280, 800);
         pencere->show();
